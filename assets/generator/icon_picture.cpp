@@ -1,0 +1,120 @@
+#include "icon_picture.h"
+
+#include "colours.h"
+
+#include <QPoint>
+
+#include <cmath>
+#include <cstdlib>
+#include <vector>
+
+namespace pictures {
+
+namespace {
+
+// The mouse's body is a rounded oblong on the diagonal; shapes are measured on the 32 x 32 grid
+// and sampled at each pixel's centre, so both sizes draw the same mouse.
+constexpr double kCentreX = 16.0;
+constexpr double kCentreY = 19.2;
+constexpr double kHalfLength = 13.2; // along the diagonal, from the buttons to the rear
+constexpr double kHalfWidth = 7.6;
+constexpr double kRoundness = 2.6;  // exponent of the oblong's superellipse
+constexpr double kButtonDepth = 6.0; // how far the buttons reach from the front end
+
+struct Axes {
+    double along; // negative towards the buttons at the upper left
+    double across; // negative towards the lower-left side
+};
+
+Axes axesAt(double x, double y) {
+    const double dx = x - kCentreX;
+    const double dy = y - kCentreY;
+    return {(dx + dy) / std::sqrt(2.0), (dx - dy) / std::sqrt(2.0)};
+}
+
+class Grid {
+  public:
+    explicit Grid(int size) : size_(size), scale_(32.0 / size) {}
+
+    int size() const { return size_; }
+    double scale() const { return scale_; }
+
+    Axes axes(int x, int y) const { return axesAt((x + 0.5) * scale_, (y + 0.5) * scale_); }
+
+    bool inBody(int x, int y) const {
+        if (x < 0 || y < 0 || x >= size_ || y >= size_) {
+            return false;
+        }
+        const Axes a = axes(x, y);
+        return std::pow(std::abs(a.along) / kHalfLength, kRoundness) +
+                   std::pow(std::abs(a.across) / kHalfWidth, kRoundness) <=
+               1.0;
+    }
+
+    bool onOutline(int x, int y) const {
+        return inBody(x, y) &&
+               (!inBody(x - 1, y) || !inBody(x + 1, y) || !inBody(x, y - 1) || !inBody(x, y + 1));
+    }
+
+  private:
+    int size_;
+    double scale_;
+};
+
+// A line of pixels from a to b, one pixel per step along the longer axis.
+void drawLine(QImage& image, QPoint a, QPoint b, QRgb colour) {
+    const int steps = std::max(std::abs(b.x() - a.x()), std::abs(b.y() - a.y()));
+    for (int i = 0; i <= steps; ++i) {
+        const double t = steps == 0 ? 0.0 : static_cast<double>(i) / steps;
+        const int x = static_cast<int>(std::lround(a.x() + t * (b.x() - a.x())));
+        const int y = static_cast<int>(std::lround(a.y() + t * (b.y() - a.y())));
+        image.setPixel(x, y, colour);
+    }
+}
+
+} // namespace
+
+QImage iconPicture(int size) {
+    const Grid grid(size);
+    QImage icon(size, size, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+
+    const int shadowWidth = size >= 32 ? 2 : 1;
+    const double lineTolerance = 0.5 * grid.scale();
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            if (!grid.inBody(x, y)) {
+                continue;
+            }
+            const Axes a = grid.axes(x, y);
+            QRgb pixel = (x + y) % 2 == 0 ? kWhite : kSilverGround;
+            bool shadow = false;
+            for (int d = 1; d <= shadowWidth; ++d) {
+                shadow = shadow || grid.onOutline(x - d, y) || grid.onOutline(x, y + d) ||
+                         grid.onOutline(x - d, y + d);
+            }
+            if (shadow && a.across < -1.5) {
+                pixel = kDarkGrey;
+            }
+            const double buttonEdge = -kHalfLength + kButtonDepth;
+            const bool crossLine = std::abs(a.along - buttonEdge) < lineTolerance;
+            const bool middleLine = a.along < buttonEdge && std::abs(a.across) < lineTolerance;
+            if (grid.onOutline(x, y) || crossLine || middleLine) {
+                pixel = kBlack;
+            }
+            icon.setPixel(x, y, pixel | 0xFF000000u);
+        }
+    }
+
+    // The cable: up and to the left from the buttons, across the top and off the top edge.
+    const std::vector<QPoint> cable32 = {{7, 9}, {5, 7}, {5, 6}, {6, 5}, {18, 5},
+                                         {20, 3}, {20, 2}, {21, 1}, {21, 0}};
+    const std::vector<QPoint> cable16 = {{3, 4}, {2, 3}, {3, 2}, {8, 2}, {9, 1}, {9, 0}};
+    const std::vector<QPoint>& cable = size >= 32 ? cable32 : cable16;
+    for (std::size_t i = 1; i < cable.size(); ++i) {
+        drawLine(icon, cable[i - 1], cable[i], kBlack | 0xFF000000u);
+    }
+    return icon;
+}
+
+} // namespace pictures

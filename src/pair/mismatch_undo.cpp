@@ -1,0 +1,7 @@
+#include "window/frmmahjongg.h"
+
+namespace mj {
+
+void Frmmahjongg::Tmr4_Timer() {}
+
+} // namespace mj

@@ -1,0 +1,34 @@
+// A clock that runs only when told to, for tests and the script runner: it delivers every
+// tick that falls due, in time order, with ties in timer order Tmr1 to Tmr5.
+#pragma once
+
+#include "platform/timer_watch.h"
+
+#include <array>
+#include <cstdint>
+
+namespace mj {
+
+class VirtualClock {
+  public:
+    // Starts at 0 ms with the timers the window was created with.
+    explicit VirtualClock(Frmmahjongg& window);
+
+    std::int64_t now() const { return now_; }
+
+    // Takes note of the timers an event handler switched on or off at the current time.
+    // Call it after every event that the clock did not deliver itself.
+    void sync();
+
+    // Moves the clock on by `ms`, delivering each tick that falls due up to the new time.
+    void advance(std::int64_t ms);
+
+  private:
+    Frmmahjongg& window_;
+    TimerWatch watch_;
+    std::int64_t now_ = 0;
+    std::array<std::int64_t, kTimers> due_{}; // the next tick of each timer that is on
+    std::array<bool, kTimers> on_{};
+};
+
+} // namespace mj

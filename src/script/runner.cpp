@@ -1,0 +1,164 @@
+#include "script/runner.h"
+
+#include "script/dump.h"
+#include "window/click_rule.h"
+
+#include <istream>
+#include <ostream>
+#include <vector>
+
+namespace mj {
+
+namespace {
+
+bool isBlank(char c) { return c == ' ' || c == '\t'; }
+
+std::vector<std::string_view> words(std::string_view line) {
+    std::vector<std::string_view> result;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
+        if (i > start)
+            result.push_back(line.substr(start, i - start));
+    }
+    return result;
+}
+
+// A whole decimal number, 0 or more; too many digits to hold is no number either.
+std::optional<std::int64_t> number(std::string_view word) {
+    if (word.empty() || word.size() > 18)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : word) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        value = value * 10 + (c - '0');
+    }
+    return value;
+}
+
+std::optional<ButtonId> buttonNamed(std::string_view name) {
+    for (int b = 0; b < kButtons; ++b)
+        if (name == buttonName(static_cast<ButtonId>(b)))
+            return static_cast<ButtonId>(b);
+    return std::nullopt;
+}
+
+std::string quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
+
+} // namespace
+
+ScriptRunner::ScriptRunner(std::ostream& out) : out_(out), window_(random_), clock_(window_) {
+    window_.Form_Load();
+    clock_.sync();
+}
+
+void ScriptRunner::clickPixel(std::int64_t x, std::int64_t y) {
+    // Pixels outside the client area hit nothing; checking first keeps huge numbers in range.
+    if (x * kTwipsPerPixel >= Frmmahjongg::ClientWidth ||
+        y * kTwipsPerPixel >= Frmmahjongg::ClientHeight)
+        return;
+    clickAt(window_, static_cast<int>(x) * kTwipsPerPixel, static_cast<int>(y) * kTwipsPerPixel);
+    clock_.sync();
+}
+
+std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    const std::vector<std::string_view> w = words(line);
+    if (w.empty() || w[0].front() == '#')
+        return std::nullopt;
+    const std::string_view command = w[0];
+
+    if (command == "echo") {
+        // Everything after the one blank that follows the command, as it stands.
+        const std::size_t at = line.find("echo") + 4;
+        out_ << (at < line.size() ? line.substr(at + 1) : std::string_view{}) << '\n';
+        return std::nullopt;
+    }
+
+    const auto expect = [&](std::size_t arguments) -> std::optional<std::string> {
+        if (w.size() - 1 < arguments)
+            return quoted(command) + " needs " + std::to_string(arguments) +
+                   (arguments == 1 ? " argument" : " arguments");
+        if (w.size() - 1 > arguments)
+            return "extra word " + quoted(w[arguments + 1]) + " after " + quoted(command);
+        return std::nullopt;
+    };
+    const auto numbers = [&](std::size_t count, std::int64_t (&values)[2]) {
+        std::optional<std::string> error = expect(count);
+        for (std::size_t i = 0; !error && i < count; ++i) {
+            const auto value = number(w[i + 1]);
+            if (!value)
+                error = quoted(w[i + 1]) + " is not a whole number, 0 or more";
+            else
+                values[i] = *value;
+        }
+        return error;
+    };
+
+    std::int64_t n[2] = {0, 0};
+    if (command == "wait") {
+        if (auto error = numbers(1, n))
+            return error;
+        clock_.advance(n[0]);
+    } else if (command == "click") {
+        if (auto error = numbers(2, n))
+            return error;
+        clickPixel(n[0], n[1]);
+    } else if (command == "tile") {
+        if (auto error = numbers(1, n))
+            return error;
+        if (n[0] > board::kSpareSlot)
+            return "no tile " + quoted(w[1]) + " (tiles are 0 to 150)";
+        const Image& tile = window_.Imgtile1[board::idx(static_cast<int>(n[0]))];
+        clickPixel((tile.Left + 240) / kTwipsPerPixel, (tile.Top + 300) / kTwipsPerPixel);
+    } else if (command == "press") {
+        if (auto error = expect(1))
+            return error;
+        const auto id = buttonNamed(w[1]);
+        if (!id)
+            return "no button " + quoted(w[1]);
+        const Button& b = window_.button(*id);
+        clickPixel((b.Left + b.Width / 2) / kTwipsPerPixel, (b.Top + b.Height / 2) / kTwipsPerPixel);
+    } else if (command == "key") {
+        if (auto error = expect(1))
+            return error;
+        const std::string_view key = w[1];
+        const bool letter = key.size() == 1 && ((key[0] >= 'a' && key[0] <= 'z') ||
+                                               (key[0] >= 'A' && key[0] <= 'Z'));
+        if (!letter)
+            return quoted(key) + " is not one letter";
+        pressMnemonic(window_, key[0]);
+        clock_.sync();
+    } else if (command == "dump") {
+        if (auto error = expect(0))
+            return error;
+        out_ << dump(window_, clock_.now());
+    } else {
+        return "unknown command " + quoted(command);
+    }
+    return std::nullopt;
+}
+
+int ScriptRunner::run(std::istream& in, std::ostream& err) {
+    std::string line;
+    for (long number = 1; std::getline(in, line); ++number) {
+        if (const auto error = runLine(line)) {
+            out_.flush();
+            err << "mahjongg-script: line " << number << ": " << *error << '\n';
+            return 2;
+        }
+    }
+    if (in.bad()) {
+        err << "mahjongg-script: the script cannot be read\n";
+        return 2;
+    }
+    return 0;
+}
+
+} // namespace mj

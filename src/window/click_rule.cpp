@@ -1,0 +1,107 @@
+#include "window/click_rule.h"
+
+#include <cctype>
+
+namespace mj {
+
+namespace {
+
+bool shownAt(const Frmmahjongg& w, ControlRef ref, int x, int y) {
+    switch (ref.kind) {
+    case ControlKind::Button: {
+        const Button& b = w.button(static_cast<ButtonId>(ref.index));
+        return b.Visible && b.contains(x, y);
+    }
+    case ControlKind::Label: {
+        const Label& l = w.label(static_cast<LabelId>(ref.index));
+        return l.Visible && l.contains(x, y);
+    }
+    case ControlKind::Line:
+        return w.Line1.Visible && w.Line1.bounds().contains(x, y);
+    case ControlKind::Timer:
+        return false;
+    default: {
+        const Image* image = imageOf(w, ref);
+        return image->Visible && image->contains(x, y);
+    }
+    }
+}
+
+} // namespace
+
+std::optional<ControlRef> controlAt(const Frmmahjongg& w, int x, int y) {
+    if (x < 0 || y < 0 || x >= Frmmahjongg::ClientWidth || y >= Frmmahjongg::ClientHeight)
+        return std::nullopt;
+    const auto order = drawingOrder();
+    // The buttons lie above everything else.
+    for (const ControlRef ref : order)
+        if (ref.kind == ControlKind::Button && shownAt(w, ref, x, y))
+            return ref;
+    for (const ControlRef ref : order)
+        if (ref.kind != ControlKind::Button && shownAt(w, ref, x, y))
+            return ref;
+    return std::nullopt;
+}
+
+EventResult clickAt(Frmmahjongg& w, int x, int y) {
+    const std::optional<ControlRef> hit = controlAt(w, x, y);
+    if (!hit)
+        return {};
+    if (hit->kind == ControlKind::Button)
+        return clickButton(w, static_cast<ButtonId>(hit->index));
+    if (hit->kind == ControlKind::Tile && w.Imgtile1[board::idx(hit->index)].Enabled) {
+        w.Imgtile1_Click(static_cast<std::int16_t>(hit->index));
+        return {EventResult::Kind::Tile, hit->index};
+    }
+    return {};
+}
+
+EventResult clickButton(Frmmahjongg& w, ButtonId id) {
+    switch (id) {
+    case ButtonId::Cmdstart:
+        w.Cmdstart_Click();
+        break;
+    case ButtonId::Cmdquit:
+        w.Cmdquit_Click();
+        break;
+    case ButtonId::Cmdpause:
+        w.Cmdpause_Click();
+        break;
+    case ButtonId::Cmdnew:
+        w.Cmdnew_Click();
+        break;
+    }
+    return {EventResult::Kind::Button, static_cast<int>(id)};
+}
+
+EventResult pressMnemonic(Frmmahjongg& w, char letter) {
+    const char wanted = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    for (int b = 0; b < kButtons; ++b) {
+        const auto id = static_cast<ButtonId>(b);
+        if (w.button(id).Visible && w.button(id).mnemonic() == wanted)
+            return clickButton(w, id);
+    }
+    return {};
+}
+
+void deliverTick(Frmmahjongg& w, TimerId id) {
+    switch (id) {
+    case TimerId::Tmr1:
+        w.Tmr1_Timer();
+        break;
+    case TimerId::Tmr2:
+        w.Tmr2_Timer();
+        break;
+    case TimerId::Tmr3:
+        w.Tmr3_Timer();
+        break;
+    case TimerId::Tmr4:
+        w.Tmr4_Timer();
+        break;
+    case TimerId::Tmr5:
+        w.Tmr5_Timer();
+        break;
+    }
+}
+
+} // namespace mj

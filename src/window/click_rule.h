@@ -1,0 +1,35 @@
+// How the window hands a mouse click, a mnemonic key or a timer tick to its handlers.
+#pragma once
+
+#include "window/drawing_order.h"
+
+#include <optional>
+
+namespace mj {
+
+// The topmost shown control whose rectangle holds the point (in twips), or none when the
+// point lies outside the client area or on no control.
+std::optional<ControlRef> controlAt(const Frmmahjongg& w, int x, int y);
+
+// What an event ran: a button's click handler, Imgtile1_Click for a tile, or nothing.
+struct EventResult {
+    enum class Kind { Nothing, Button, Tile };
+    Kind kind = Kind::Nothing;
+    int index = 0; // the ButtonId or the tile's index
+    friend constexpr bool operator==(EventResult, EventResult) = default;
+};
+
+// A left click at a point of the client area: the control on top takes it, and only a
+// button or an enabled tile acts on it. No click is passed to a control beneath.
+EventResult clickAt(Frmmahjongg& w, int x, int y);
+
+// Runs a button's click handler.
+EventResult clickButton(Frmmahjongg& w, ButtonId id);
+
+// Alt+letter: clicks the shown button whose caption has that mnemonic, if there is one.
+EventResult pressMnemonic(Frmmahjongg& w, char letter);
+
+// Runs a timer's tick handler.
+void deliverTick(Frmmahjongg& w, TimerId id);
+
+} // namespace mj

@@ -1,0 +1,117 @@
+// The game's one window: every control, every picture and the game state record, with the
+// event handlers and procedures that make up the game.
+#pragma once
+
+#include "board/geometry.h"
+#include "board/templates.h"
+#include "game/state_record.h"
+#include "platform/random.h"
+#include "window/controls.h"
+#include "window/picture_set.h"
+
+#include <array>
+#include <cstdint>
+
+namespace mj {
+
+enum class ButtonId { Cmdstart, Cmdquit, Cmdpause, Cmdnew };
+inline constexpr int kButtons = 4;
+
+enum class TimerId { Tmr1, Tmr2, Tmr3, Tmr4, Tmr5 };
+inline constexpr int kTimers = 5;
+
+enum class LabelId {
+    Lblots,
+    Lblgame,
+    Lblcopy,
+    Lblwritten,
+    Lblscore1,
+    Lblscore2,
+    Lblbonus3,
+    Lblbonus1,
+    Lblbonus2,
+    Lbltiles1,
+    Lbltiles2,
+    Lbltime1,
+    Lbltime2,
+    Lbltime3,
+    Lbltime4,
+    Lblbests1,
+    Lblbests2,
+    Lblbestt1,
+    Lblbestt2,
+    Lblbestt3,
+    Lblbestt4,
+};
+inline constexpr int kLabels = 21;
+
+inline constexpr Color kGreen{0x00, 0xFF, 0x00};
+
+class Frmmahjongg : public StateRecord {
+  public:
+    static constexpr const char* Caption = "Orvel Mahjongg";
+    static constexpr int ClientWidth = 11760; // twips: 784 x 593 pixels
+    static constexpr int ClientHeight = 8895;
+    static constexpr Color BackColor = kGreen;
+
+    // Creates every control as the window's layout has it; the random source lives as long as
+    // the window.
+    explicit Frmmahjongg(RandomSource& random);
+    Frmmahjongg(const Frmmahjongg&) = delete;
+    Frmmahjongg& operator=(const Frmmahjongg&) = delete;
+
+    const PictureSet pictures;
+
+    Button Cmdstart, Cmdquit, Cmdpause, Cmdnew;
+    Label Lblots, Lblgame, Lblcopy, Lblwritten;
+    Label Lblscore1, Lblscore2, Lblbonus3, Lblbonus1, Lblbonus2;
+    Label Lbltiles1, Lbltiles2, Lbltime1, Lbltime2, Lbltime3, Lbltime4;
+    Label Lblbests1, Lblbests2, Lblbestt1, Lblbestt2, Lblbestt3, Lblbestt4;
+    Line Line1;
+    Timer Tmr1, Tmr2, Tmr3, Tmr4, Tmr5;
+    Image Imgpause;
+    std::array<Image, board::kTileImages> Imgtile1;
+    std::array<Image, board::kFaceTemplates> Imgtmalli;
+    std::array<Image, board::kCornerTemplates> Imgvarjo1;
+    std::array<Image, board::kSlots> Imgpr;
+    std::array<Image, board::kSlots> Imgvar;
+    std::array<Image, board::kPieces> Imgvvak;
+
+    Button& button(ButtonId id);
+    const Button& button(ButtonId id) const;
+    Label& label(LabelId id);
+    const Label& label(LabelId id) const;
+    Timer& timer(TimerId id);
+    const Timer& timer(TimerId id) const;
+
+    // Events.
+    void Form_Load();
+    void Cmdstart_Click();
+    void Cmdpause_Click();
+    void Cmdquit_Click();
+    void Cmdnew_Click();
+    void Imgtile1_Click(std::int16_t Index);
+    void Tmr1_Timer();
+    void Tmr2_Timer();
+    void Tmr3_Timer();
+    void Tmr4_Timer();
+    void Tmr5_Timer();
+
+    // The random draw: the integer part of the next random value times `bound`.
+    int randomDraw(int bound) { return random_.draw(bound); }
+    // Puts a random grey face (1 to 41, never bamboo 1) on a slot's tile and disables it.
+    void previewFace(int slot);
+    // The restore of the full-board edge look, in its two halves; every edge and corner
+    // piece must be hidden before it runs.
+    void restoreEdgeLookLower();
+    void restoreEdgeLookUpper();
+
+  private:
+    RandomSource& random_;
+};
+
+const char* buttonName(ButtonId id);
+const char* labelName(LabelId id);
+const char* timerName(TimerId id);
+
+} // namespace mj
