@@ -15,7 +15,9 @@ bool insideFrame(int x, int y) {
     return x >= 1 && x < kTileWidth - 1 && y >= 1 && y < kTileHeight - 1;
 }
 
-bool isInk(QRgb pixel) { return qAlpha(pixel) >= 128; }
+bool isInk(QRgb pixel) {
+    return qAlpha(pixel) >= 128;
+}
 
 } // namespace
 

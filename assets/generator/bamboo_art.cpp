@@ -45,7 +45,7 @@ constexpr QRgb R = kArtRed;
 // Columns of three sticks, of two, of four; rows of two and of three.
 constexpr int kThreeCols[] = {6, 14, 22};
 constexpr int kTwoCols[] = {8, 20};
-constexpr int kFourCols[] = {5, 11, 17, 23};
+constexpr int kFourCols[] = {4, 11, 18, 25};
 constexpr int kTallRows[] = {2, 21};
 constexpr int kShortRows[] = {2, 14, 26};
 constexpr int kTall = 17;
@@ -62,8 +62,8 @@ template <std::size_t N> void drawSticks(ArtCanvas& art, const std::array<Stick,
 void drawBamboo(ArtCanvas& art, int sticks) {
     switch (sticks) {
     case 2:
-        drawSticks(art, std::array<Stick, 2>{{{14, kTallRows[0], kTall, B},
-                                              {14, kTallRows[1], kTall, G}}});
+        drawSticks(art, std::array<Stick, 2>{
+                            {{14, kTallRows[0], kTall, B}, {14, kTallRows[1], kTall, G}}});
         break;
     case 3:
         drawSticks(art, std::array<Stick, 3>{{{14, kTallRows[0], kTall, G},
@@ -109,8 +109,7 @@ void drawBamboo(ArtCanvas& art, int sticks) {
         std::array<Stick, 8> eight{};
         for (int i = 0; i < 4; ++i) {
             eight[static_cast<std::size_t>(i)] = {kFourCols[i], kTallRows[0], kTall, top[i]};
-            eight[static_cast<std::size_t>(i + 4)] = {kFourCols[i], kTallRows[1], kTall,
-                                                      bottom[i]};
+            eight[static_cast<std::size_t>(i + 4)] = {kFourCols[i], kTallRows[1], kTall, bottom[i]};
         }
         drawSticks(art, eight);
         break;
@@ -120,8 +119,8 @@ void drawBamboo(ArtCanvas& art, int sticks) {
         std::array<Stick, 9> nine{};
         for (int row = 0; row < 3; ++row) {
             for (int col = 0; col < 3; ++col) {
-                nine[static_cast<std::size_t>(3 * row + col)] = {
-                    kThreeCols[col], kShortRows[row], kShort, columns[col]};
+                nine[static_cast<std::size_t>(3 * row + col)] = {kThreeCols[col], kShortRows[row],
+                                                                 kShort, columns[col]};
             }
         }
         drawSticks(art, nine);
@@ -146,26 +145,30 @@ void drawBird(ArtCanvas& art) {
     painter.drawPolygon(QPolygon({QPoint(18, 21), QPoint(24, 4), QPoint(28, 5), QPoint(21, 23)}));
     painter.drawPolygon(QPolygon({QPoint(19, 23), QPoint(29, 12), QPoint(30, 16), QPoint(21, 25)}));
     painter.drawPolygon(QPolygon({QPoint(19, 25), QPoint(30, 24), QPoint(30, 28), QPoint(20, 27)}));
-    painter.setBrush(red);
-    painter.drawEllipse(QRect(24, 4, 4, 4));
-    painter.drawEllipse(QRect(27, 12, 3, 4));
-    painter.drawEllipse(QRect(27, 24, 3, 4));
 
     // Body and head.
     painter.setBrush(green);
     painter.drawEllipse(QRect(6, 16, 16, 12));
     painter.drawEllipse(QRect(5, 8, 8, 8));
     painter.drawRect(QRect(8, 14, 4, 4));
-    // Crest and beak.
+    // Beak.
     painter.setBrush(red);
-    painter.drawPolygon(QPolygon({QPoint(7, 8), QPoint(6, 3), QPoint(9, 7)}));
-    painter.drawPolygon(QPolygon({QPoint(9, 8), QPoint(10, 3), QPoint(11, 8)}));
     painter.drawPolygon(QPolygon({QPoint(5, 11), QPoint(1, 13), QPoint(5, 13)}));
     // Wing.
     painter.drawEllipse(QRect(11, 18, 8, 6));
     painter.end();
 
     art.erase(7, 11); // the eye
+    // Red eyes at the tips of the tail feathers.
+    art.fillRing(26.0, 6.0, 0.0, 2.1, kArtRed);
+    art.fillRing(28.5, 14.5, 0.0, 2.1, kArtRed);
+    art.fillRing(28.5, 26.0, 0.0, 2.1, kArtRed);
+    // A crest of three feathers.
+    for (int i = 0; i < 3; ++i) {
+        art.put(7 + i, 7 - i, kArtRed);
+        art.put(9, 7 - i, kArtRed);
+        art.put(11 - i, 7 - i, kArtRed);
+    }
     for (int x = 12; x <= 17; x += 2) {
         art.put(x + 1, 20, kArtGreen); // feather lines across the wing
     }

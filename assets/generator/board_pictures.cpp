@@ -20,18 +20,18 @@ struct CornerShape {
 };
 
 constexpr CornerShape kCorners[kCornerTemplateCount] = {
-    {7, 8, true, false, false, false, Cap::Side, kYellow},       // 0 yellow side cap
-    {8, 8, false, true, false, true, Cap::None, kDarkGrey},      // 1 outer corner
-    {8, 7, false, false, true, false, Cap::Bottom, kYellow},     // 2 yellow bottom cap
-    {7, 8, true, false, false, false, Cap::Side, kWhite},        // 3 white side cap
-    {8, 8, true, true, false, false, Cap::None, kDarkGrey},      // 4 side join
-    {8, 8, false, false, true, true, Cap::None, kDarkGrey},      // 5 bottom join
-    {8, 7, false, false, true, false, Cap::Bottom, kWhite},      // 6 white bottom cap
-    {8, 8, true, false, true, false, Cap::None, kDarkGrey},      // 7 inner corner
-    {7, 8, true, false, false, false, Cap::Side, kCapSilver},    // 8 silver side cap
-    {8, 8, true, false, false, false, Cap::Side, kCapGreen},     // 9 green side cap
-    {8, 8, false, false, true, false, Cap::Bottom, kCapGreen},   // 10 green bottom cap
-    {8, 7, false, false, true, false, Cap::Bottom, kCapSilver},  // 11 silver bottom cap
+    {7, 8, true, false, false, false, Cap::Side, kYellow},      // 0 yellow side cap
+    {8, 8, false, true, false, true, Cap::None, kDarkGrey},     // 1 outer corner
+    {8, 7, false, false, true, false, Cap::Bottom, kYellow},    // 2 yellow bottom cap
+    {7, 8, true, false, false, false, Cap::Side, kWhite},       // 3 white side cap
+    {8, 8, true, true, false, false, Cap::None, kDarkGrey},     // 4 side join
+    {8, 8, false, false, true, true, Cap::None, kDarkGrey},     // 5 bottom join
+    {8, 7, false, false, true, false, Cap::Bottom, kWhite},     // 6 white bottom cap
+    {8, 8, true, false, true, false, Cap::None, kDarkGrey},     // 7 inner corner
+    {7, 8, true, false, false, false, Cap::Side, kCapSilver},   // 8 silver side cap
+    {8, 8, true, false, false, false, Cap::Side, kCapGreen},    // 9 green side cap
+    {8, 8, false, false, true, false, Cap::Bottom, kCapGreen},  // 10 green bottom cap
+    {8, 7, false, false, true, false, Cap::Bottom, kCapSilver}, // 11 silver bottom cap
 };
 
 QImage filled(int width, int height, QRgb colour) {

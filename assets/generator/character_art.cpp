@@ -24,9 +24,13 @@ void drawCharacter(ArtCanvas& art, int number) {
     art.stampText(QStringLiteral(u"萬"), chineseFamily(), 22, QRect(3, 17, 26, 20), kArtRed);
 }
 
-void drawRedDragon(ArtCanvas& art) { drawLargeGlyph(art, u'中', kArtRed); }
+void drawRedDragon(ArtCanvas& art) {
+    drawLargeGlyph(art, u'中', kArtRed);
+}
 
-void drawGreenDragon(ArtCanvas& art) { drawLargeGlyph(art, u'發', kArtGreen); }
+void drawGreenDragon(ArtCanvas& art) {
+    drawLargeGlyph(art, u'發', kArtGreen);
+}
 
 // A blue frame: a thick outer border and a thin inner one.
 void drawWhiteDragon(ArtCanvas& art) {

@@ -67,11 +67,8 @@ void drawCircles(ArtCanvas& art, int count) {
         break;
     case 5:
         drawAll(art, 5.5,
-                std::array<Circle, 5>{{{8.5, 9.5, B},
-                                       {23.5, 9.5, G},
-                                       {16, 20, R},
-                                       {8.5, 30.5, G},
-                                       {23.5, 30.5, B}}});
+                std::array<Circle, 5>{
+                    {{8.5, 9.5, B}, {23.5, 9.5, G}, {16, 20, R}, {8.5, 30.5, G}, {23.5, 30.5, B}}});
         break;
     case 6:
         drawAll(art, 5.5,
@@ -102,8 +99,8 @@ void drawCircles(ArtCanvas& art, int count) {
         std::array<Circle, 9> nine{};
         for (int row = 0; row < 3; ++row) {
             for (int col = 0; col < 3; ++col) {
-                nine[static_cast<std::size_t>(3 * row + col)] = {7.0 + 9.0 * col,
-                                                                 9.0 + 11.0 * row, rows[row]};
+                nine[static_cast<std::size_t>(3 * row + col)] = {7.0 + 9.0 * col, 9.0 + 11.0 * row,
+                                                                 rows[row]};
             }
         }
         drawAll(art, 4.4, nine);

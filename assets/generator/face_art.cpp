@@ -36,6 +36,8 @@ QImage faceTemplate(int templateIndex) {
     return composeTile(faceArt(face), kBandGround[band]);
 }
 
-QImage startTilePicture() { return composeTile(faceArt(0), kPaleGreen); }
+QImage startTilePicture() {
+    return composeTile(faceArt(0), kPaleGreen);
+}
 
 } // namespace pictures

@@ -35,8 +35,12 @@ QString loadFonts() {
     return error;
 }
 
-QString chineseFamily() { return g_chineseFamily; }
+QString chineseFamily() {
+    return g_chineseFamily;
+}
 
-QString latinFamily() { return g_latinFamily; }
+QString latinFamily() {
+    return g_latinFamily;
+}
 
 } // namespace pictures

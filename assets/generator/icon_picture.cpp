@@ -12,17 +12,16 @@ namespace pictures {
 
 namespace {
 
-// The mouse's body is a rounded oblong on the diagonal; shapes are measured on the 32 x 32 grid
-// and sampled at each pixel's centre, so both sizes draw the same mouse.
+// The mouse's body is an oblong with round ends on the diagonal; shapes are measured on the 32 x 32
+// grid and sampled at each pixel's centre, so both sizes draw the same mouse.
 constexpr double kCentreX = 16.0;
-constexpr double kCentreY = 19.2;
-constexpr double kHalfLength = 13.2; // along the diagonal, from the buttons to the rear
-constexpr double kHalfWidth = 7.6;
-constexpr double kRoundness = 2.6;  // exponent of the oblong's superellipse
-constexpr double kButtonDepth = 6.0; // how far the buttons reach from the front end
+constexpr double kCentreY = 19.0;
+constexpr double kHalfSpine = 4.8;   // half the length of the body's straight middle part
+constexpr double kRadius = 6.8;      // half the body's width; its ends are round
+constexpr double kButtonDepth = 6.0; // how far the buttons reach back from the front end
 
 struct Axes {
-    double along; // negative towards the buttons at the upper left
+    double along;  // negative towards the buttons at the upper left
     double across; // negative towards the lower-left side
 };
 
@@ -46,9 +45,8 @@ class Grid {
             return false;
         }
         const Axes a = axes(x, y);
-        return std::pow(std::abs(a.along) / kHalfLength, kRoundness) +
-                   std::pow(std::abs(a.across) / kHalfWidth, kRoundness) <=
-               1.0;
+        const double beyondSpine = std::max(0.0, std::abs(a.along) - kHalfSpine);
+        return beyondSpine * beyondSpine + a.across * a.across <= kRadius * kRadius;
     }
 
     bool onOutline(int x, int y) const {
@@ -79,7 +77,8 @@ QImage iconPicture(int size) {
     QImage icon(size, size, QImage::Format_ARGB32);
     icon.fill(Qt::transparent);
 
-    const int shadowWidth = size >= 32 ? 2 : 1;
+    // How far the shadow reaches in from the side, on the 32 x 32 grid.
+    const double shadowDepth = size >= 32 ? 3.1 : 3.6;
     const double lineTolerance = 0.5 * grid.scale();
     for (int y = 0; y < size; ++y) {
         for (int x = 0; x < size; ++x) {
@@ -88,15 +87,11 @@ QImage iconPicture(int size) {
             }
             const Axes a = grid.axes(x, y);
             QRgb pixel = (x + y) % 2 == 0 ? kWhite : kSilverGround;
-            bool shadow = false;
-            for (int d = 1; d <= shadowWidth; ++d) {
-                shadow = shadow || grid.onOutline(x - d, y) || grid.onOutline(x, y + d) ||
-                         grid.onOutline(x - d, y + d);
-            }
-            if (shadow && a.across < -1.5) {
+            // The shadow is a band two pixels wide (one in the small icon) inside the outline.
+            if (a.across < -kRadius + shadowDepth) {
                 pixel = kDarkGrey;
             }
-            const double buttonEdge = -kHalfLength + kButtonDepth;
+            const double buttonEdge = -kHalfSpine - kRadius + kButtonDepth;
             const bool crossLine = std::abs(a.along - buttonEdge) < lineTolerance;
             const bool middleLine = a.along < buttonEdge && std::abs(a.across) < lineTolerance;
             if (grid.onOutline(x, y) || crossLine || middleLine) {
@@ -107,9 +102,9 @@ QImage iconPicture(int size) {
     }
 
     // The cable: up and to the left from the buttons, across the top and off the top edge.
-    const std::vector<QPoint> cable32 = {{7, 9}, {5, 7}, {5, 6}, {6, 5}, {18, 5},
+    const std::vector<QPoint> cable32 = {{7, 10}, {5, 8},  {5, 6},  {6, 5}, {18, 5},
                                          {20, 3}, {20, 2}, {21, 1}, {21, 0}};
-    const std::vector<QPoint> cable16 = {{3, 4}, {2, 3}, {3, 2}, {8, 2}, {9, 1}, {9, 0}};
+    const std::vector<QPoint> cable16 = {{3, 5}, {2, 4}, {2, 3}, {3, 2}, {9, 2}, {10, 1}, {10, 0}};
     const std::vector<QPoint>& cable = size >= 32 ? cable32 : cable16;
     for (std::size_t i = 1; i < cable.size(); ++i) {
         drawLine(icon, cable[i - 1], cable[i], kBlack | 0xFF000000u);

@@ -4,7 +4,13 @@
 
 namespace mj {
 
-VirtualClock::VirtualClock(Frmmahjongg& window) : window_(window) { sync(); }
+VirtualClock::VirtualClock(Frmmahjongg& window)
+    : VirtualClock(window, [&window](TimerId id) { deliverTick(window, id); }) {}
+
+VirtualClock::VirtualClock(const Frmmahjongg& window, Deliver deliver)
+    : window_(window), deliver_(std::move(deliver)) {
+    sync();
+}
 
 void VirtualClock::sync() {
     watch_.sync(window_, [this](TimerId id, TimerWatch::Change change) {
@@ -27,7 +33,7 @@ void VirtualClock::advance(std::int64_t ms) {
         now_ = due_[next];
         const auto id = static_cast<TimerId>(next);
         due_[next] += window_.timer(id).Interval();
-        deliverTick(window_, id);
+        deliver_(id);
         sync();
     }
     now_ = target;

@@ -6,13 +6,18 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 namespace mj {
 
 class VirtualClock {
   public:
-    // Starts at 0 ms with the timers the window was created with.
+    using Deliver = std::function<void(TimerId)>;
+
+    // Starts at 0 ms with the timers the window was created with; each tick is handed to
+    // `deliver`, by default the window's tick handler.
     explicit VirtualClock(Frmmahjongg& window);
+    VirtualClock(const Frmmahjongg& window, Deliver deliver);
 
     std::int64_t now() const { return now_; }
 
@@ -24,7 +29,8 @@ class VirtualClock {
     void advance(std::int64_t ms);
 
   private:
-    Frmmahjongg& window_;
+    const Frmmahjongg& window_;
+    Deliver deliver_;
     TimerWatch watch_;
     std::int64_t now_ = 0;
     std::array<std::int64_t, kTimers> due_{}; // the next tick of each timer that is on

@@ -1,0 +1,139 @@
+#include "script/runner.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <random>
+#include <sstream>
+
+namespace {
+
+struct ScriptResult {
+    int status;
+    std::string out, err;
+};
+
+ScriptResult runScript(const std::string& script) {
+    std::ostringstream out, err;
+    mj::ScriptRunner runner(out);
+    std::istringstream in(script);
+    const int status = runner.run(in, err);
+    return {status, out.str(), err.str()};
+}
+
+// The lines of a dump keyed by their first word ("field score" for fields).
+std::map<std::string, std::string> parseDump(const std::string& text) {
+    std::map<std::string, std::string> lines;
+    std::istringstream in(text);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.rfind("---", 0) == 0)
+            continue;
+        std::size_t split = line.find(' ');
+        if (line.rfind("field ", 0) == 0)
+            split = line.find(' ', 6);
+        lines[line.substr(0, split)] = line.substr(split + 1);
+    }
+    return lines;
+}
+
+TEST(ScriptRunner, MalformedLinesEndTheRunWithStatusTwo) {
+    const char* bad[] = {
+        "jump 3",          "WAIT 10",     "wait",          "wait 1 2",
+        "wait -5",         "wait 1.5",    "wait x",        "wait +5",
+        "wait 0x10",       "wait 99999999999999999999",    "click 1",
+        "click 1 2 3",     "click -1 2",  "tile",          "tile 151",
+        "tile 1 2",        "press",       "press Cmdfoo",  "press cmdstart",
+        "press Cmdstart x", "key",        "key SS",        "key 1",
+        "key &",           "dump now",    "Dump",          "tile -0",
+    };
+    for (const char* line : bad) {
+        const ScriptResult run = runScript(std::string("echo before\n") + line + "\necho after\ndump\n");
+        EXPECT_EQ(run.status, 2) << line;
+        EXPECT_EQ(run.out, "before\n") << line;
+        EXPECT_EQ(run.err.rfind("mahjongg-script: line 2: ", 0), 0u) << line << ": " << run.err;
+    }
+}
+
+TEST(ScriptRunner, TakesBlankLinesCommentsAndEchoAsTheyStand) {
+    const ScriptResult run = runScript("\n   \n# a comment\n  # indented comment\necho hello  world\n"
+                              "echo\techo tab\necho\necho   three leading\n  wait 4\r\n"
+                              "key s\nkey Z\ntile 0\ntile 150\npress Cmdnew\nclick 0 0\n");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "hello  world\necho tab\n\n  three leading\n");
+    EXPECT_EQ(run.err, "");
+}
+
+TEST(ScriptRunner, TheFirstScreenIsTheIdleBoard) {
+    auto d = parseDump(runScript("dump\n").out);
+    // The upper layer shows grey faces 1 to 41 drawn in slot order, one draw of 41 each.
+    std::minstd_rand reference(1);
+    for (int s = 75; s < 150; ++s) {
+        const int face = static_cast<int>((reference() - 1) * 41 / 2147483646) + 1;
+        EXPECT_EQ(d["Imgtile1(" + std::to_string(s) + ")"],
+                  "visible=1 enabled=0 picture=Imgtmalli(" + std::to_string(face) + ")");
+    }
+    for (int s = 0; s < 75; ++s)
+        EXPECT_EQ(d["Imgtile1(" + std::to_string(s) + ")"], "visible=1 enabled=1 picture=start");
+    EXPECT_EQ(d["Imgtile1(150)"], "visible=0 enabled=1 picture=start");
+    EXPECT_EQ(d["Cmdstart"], "visible=1 caption=\"&Start\"");
+    EXPECT_EQ(d["Cmdquit"], "visible=0 caption=\"&Quit\"");
+    EXPECT_EQ(d["Cmdpause"], "visible=0 caption=\"&Pause (-250 points / +15 sec)\"");
+    EXPECT_EQ(d["Cmdnew"], "visible=0 caption=\"&New game\"");
+    EXPECT_EQ(d["Tmr1"], "enabled=1");
+    for (const char* t : {"Tmr2", "Tmr3", "Tmr4", "Tmr5"})
+        EXPECT_EQ(d[t], "enabled=0") << t;
+    EXPECT_EQ(d["field bestminutes"], "99999");
+    EXPECT_EQ(d["field bestscore"], "0");
+    EXPECT_EQ(d["Imgpause"], "visible=0 left=10800 top=480 width=11520 height=4680");
+    EXPECT_EQ(d["Line1"], "visible=1");
+    for (const char* shown : {"Lblots", "Lblgame", "Lblcopy", "Lblwritten"})
+        EXPECT_EQ(d[shown].rfind("visible=1", 0), 0u) << shown;
+    for (const char* hidden : {"Lblscore1", "Lblscore2", "Lblbonus1", "Lblbonus2", "Lblbonus3",
+                               "Lbltiles1", "Lbltiles2", "Lbltime1", "Lbltime2", "Lbltime3",
+                               "Lbltime4", "Lblbests1", "Lblbests2", "Lblbestt1", "Lblbestt2",
+                               "Lblbestt3", "Lblbestt4"})
+        EXPECT_EQ(d[hidden].rfind("visible=0", 0), 0u) << hidden;
+    // The full-board edge look: 124 corner pieces, 54 right and 64 bottom edge pieces shown.
+    int corners = 0, rights = 0, bottoms = 0;
+    for (const auto& [name, rest] : d) {
+        const bool shown = rest.rfind("visible=1", 0) == 0;
+        corners += shown && name.rfind("Imgvvak(", 0) == 0;
+        rights += shown && name.rfind("Imgpr(", 0) == 0;
+        bottoms += shown && name.rfind("Imgvar(", 0) == 0;
+    }
+    EXPECT_EQ(corners, 124);
+    EXPECT_EQ(rights, 54);
+    EXPECT_EQ(bottoms, 64);
+}
+
+TEST(ScriptRunner, Tmr1DrawsOnceEveryTwoMilliseconds) {
+    const ScriptResult run = runScript("dump\nwait 10\ndump\n");
+    const std::string second = run.out.substr(run.out.find("--- dump at 10 ms"));
+    std::minstd_rand reference(1);
+    reference.discard(75 + 4); // the preview faces, then four ticks
+    const int fifth = static_cast<int>((reference() - 1) * 150 / 2147483646);
+    EXPECT_EQ(parseDump(second)["field randomvalue"], std::to_string(fifth));
+    EXPECT_EQ(run.out.rfind("--- dump at 0 ms\n", 0), 0u);
+}
+
+// Clicks that the click rule gives to no handler leave the window exactly as it was.
+TEST(ScriptRunner, ClicksThatReachNoHandlerChangeNothing) {
+    const std::string before = runScript("dump\n").out;
+    const char* clicks[] = {
+        "click 146 140",        // an upper edge piece over lower tile 1
+        "tile 75",              // a disabled upper tile over the enabled lower tile 0
+        "tile 0",               // lower tile 0's centre lies under upper tile 75
+        "click 5 150",          // the green background
+        "click 784 10",         // just right of the client area
+        "click 10 593",         // just below it
+        "click 999999999999 5", // far outside
+        "press Cmdquit",        // a hidden button: what lies beneath takes the click
+        "key q",                // the mnemonic of a hidden button
+        "tile 150",             // the spare slot is never shown
+    };
+    for (const char* click : clicks)
+        EXPECT_EQ(runScript(std::string(click) + "\ndump\n").out, before) << click;
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "window/click_rule.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using mj::ButtonId;
+using mj::ControlKind;
+using mj::ControlRef;
+using mj::EventResult;
+using Kind = EventResult::Kind;
+
+// The idle board of a freshly loaded window.
+struct ClickRule : ::testing::Test {
+    mj::MinimalStandard rng;
+    mj::Frmmahjongg w{rng};
+    ClickRule() { w.Form_Load(); }
+
+    static std::pair<int, int> centreOf(const mj::Rect& r) {
+        return {r.Left + r.Width / 2, r.Top + r.Height / 2};
+    }
+    EventResult clickCentre(const mj::Rect& r) {
+        const auto [x, y] = centreOf(r);
+        return mj::clickAt(w, x, y);
+    }
+};
+
+TEST_F(ClickRule, TheTopmostShownControlTakesTheClick) {
+    struct Case {
+        const char* what;
+        int x, y;
+        std::optional<ControlRef> expected;
+    };
+    const Case cases[] = {
+        {"green background", 75, 2250, std::nullopt},
+        {"an upper tile", 1440, 2220, ControlRef{ControlKind::Tile, 75}},
+        // The upper right edge piece of slot 76 lies over the right part of lower tile 1.
+        {"upper edge piece over a lower tile", 2190, 2100, ControlRef{ControlKind::RightEdge, 76}},
+        {"upper corner piece over a lower tile", 2170, 2530,
+         ControlRef{ControlKind::CornerPiece, 145}},
+        {"the shown start button", 5800, 7100,
+         ControlRef{ControlKind::Button, static_cast<int>(ButtonId::Cmdstart)}},
+        {"a hidden button's place", 3000, 8500, std::nullopt},
+        {"the title", 3000, 500, ControlRef{ControlKind::Label, static_cast<int>(mj::LabelId::Lblots)}},
+        {"the red line", 6000, 7680, ControlRef{ControlKind::Line, 0}},
+        {"a hidden label's place", 1500, 6500, std::nullopt},
+        {"right of the client area", 11760, 100, std::nullopt},
+        {"below the client area", 100, 8895, std::nullopt},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(mj::controlAt(w, c.x, c.y), c.expected) << c.what;
+}
+
+TEST_F(ClickRule, OnlyAButtonOrAnEnabledTileActs) {
+    // Every upper tile is disabled on the idle board: a click on one reaches nothing, although
+    // the lower tile beneath it is enabled.
+    ASSERT_TRUE(w.Imgtile1[0].Enabled);
+    EXPECT_EQ(clickCentre(w.Imgtile1[75]), EventResult{});
+    EXPECT_EQ(mj::clickAt(w, 2190, 2100), EventResult{}); // edge piece over lower tile 1
+    EXPECT_EQ(mj::clickAt(w, 75, 2250), EventResult{});
+
+    w.Imgtile1[75].Enabled = true;
+    EXPECT_EQ(clickCentre(w.Imgtile1[75]), (EventResult{Kind::Tile, 75}));
+    EXPECT_EQ(clickCentre(w.Cmdstart), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdstart)}));
+}
+
+TEST_F(ClickRule, AnUncoveredEnabledLowerTileTakesItsOwnClick) {
+    w.Imgtile1[75].Visible = false;
+    EXPECT_EQ(clickCentre(w.Imgtile1[0]), (EventResult{Kind::Tile, 0}));
+    // Still covered where upper tile 76 lies over it.
+    EXPECT_EQ(mj::clickAt(w, 1700, 2300), EventResult{});
+    w.Imgtile1[0].Enabled = false;
+    EXPECT_EQ(clickCentre(w.Imgtile1[0]), EventResult{});
+}
+
+TEST_F(ClickRule, ThePausePictureShieldsTheBoardButNotTheButtons) {
+    w.Imgtile1[75].Enabled = true;
+    w.Imgpause.Left = 120;
+    w.Imgpause.Top = 1800;
+    w.Imgpause.Visible = true;
+    w.Cmdquit.Visible = true;
+    EXPECT_EQ(mj::controlAt(w, 1440, 2220), (ControlRef{ControlKind::Pause, 0}));
+    EXPECT_EQ(clickCentre(w.Imgtile1[75]), EventResult{});
+    EXPECT_EQ(clickCentre(w.Cmdquit), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdquit)}));
+}
+
+TEST_F(ClickRule, ASmallCapStillTakesItsPiecesWholeSquare) {
+    // A 7 x 8 cap on an 8 x 8 piece: the piece's rectangle, not its picture, takes the click.
+    w.Imgvvak[129].Picture = w.Imgvarjo1[mj::board::kWhiteSideCap].Picture;
+    w.Imgvvak[129].Visible = true;
+    const mj::Image& piece = w.Imgvvak[129];
+    EXPECT_EQ(mj::controlAt(w, piece.Left + piece.Width - 1, piece.Top),
+              (ControlRef{ControlKind::CornerPiece, 129}));
+}
+
+TEST_F(ClickRule, MnemonicsClickOnlyShownButtons) {
+    struct Case {
+        char letter;
+        EventResult expected;
+    };
+    const EventResult start{Kind::Button, static_cast<int>(ButtonId::Cmdstart)};
+    for (const Case& c : {Case{'S', start}, Case{'s', start}, Case{'Q', {}}, Case{'P', {}},
+                          Case{'N', {}}, Case{'X', {}}})
+        EXPECT_EQ(mj::pressMnemonic(w, c.letter), c.expected) << c.letter;
+
+    w.Cmdstart.Visible = false;
+    w.Cmdquit.Visible = w.Cmdpause.Visible = true;
+    EXPECT_EQ(mj::pressMnemonic(w, 'S'), EventResult{});
+    EXPECT_EQ(mj::pressMnemonic(w, 'q'), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdquit)}));
+    w.Cmdpause.Caption = "&Pause off";
+    EXPECT_EQ(mj::pressMnemonic(w, 'p'), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdpause)}));
+}
+
+} // namespace
