@@ -4,6 +4,7 @@
 
 #include <QPoint>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
@@ -35,7 +36,6 @@ class Grid {
   public:
     explicit Grid(int size) : size_(size), scale_(32.0 / size) {}
 
-    int size() const { return size_; }
     double scale() const { return scale_; }
 
     Axes axes(int x, int y) const { return axesAt((x + 0.5) * scale_, (y + 0.5) * scale_); }

@@ -12,12 +12,14 @@ namespace mj::board {
 struct EdgeLookSetting {
     enum class Kind { CornerPicture, CornerVisible, RightEdgeVisible, BottomEdgeVisible };
     Kind kind;
-    int index;          // the corner piece, or the slot of the edge piece
+    int index;           // the corner piece, or the slot of the edge piece
     int picture = kNone; // the corner template, for CornerPicture
 };
 
 // fullBoardCorner(k) = the template piece k shows on a full board, or kHidden.
-constexpr int fullBoardCorner(int piece) { return cornerLook(piece, Presence::full()); }
+constexpr int fullBoardCorner(int piece) {
+    return cornerLook(piece, Presence::full());
+}
 
 namespace detail {
 

@@ -75,11 +75,19 @@ struct Geometry {
     std::array<SlotCorners, kSlots> corners{};
 };
 
-constexpr std::size_t idx(int index) { return static_cast<std::size_t>(index); }
+constexpr std::size_t idx(int index) {
+    return static_cast<std::size_t>(index);
+}
 
-constexpr int layerBase(Layer layer) { return layer == Layer::Upper ? kLayerSlots : 0; }
-constexpr Layer layerOf(int slot) { return slot >= kLayerSlots ? Layer::Upper : Layer::Lower; }
-constexpr int layerIndex(Layer layer) { return layer == Layer::Upper ? 1 : 0; }
+constexpr int layerBase(Layer layer) {
+    return layer == Layer::Upper ? kLayerSlots : 0;
+}
+constexpr Layer layerOf(int slot) {
+    return slot >= kLayerSlots ? Layer::Upper : Layer::Lower;
+}
+constexpr int layerIndex(Layer layer) {
+    return layer == Layer::Upper ? 1 : 0;
+}
 
 namespace detail {
 
@@ -175,7 +183,9 @@ constexpr int slotAt(Layer layer, int c, int r) {
     return kGeometry.slotAt[idx(layerIndex(layer))][idx(r)][idx(c)];
 }
 
-constexpr Cell cellOf(int slot) { return kGeometry.cellOf[idx(slot)]; }
+constexpr Cell cellOf(int slot) {
+    return kGeometry.cellOf[idx(slot)];
+}
 
 // slotPosition(s) = the Left and Top of slot s's tile image; the spare slot stands off the grid.
 constexpr Position slotPosition(int slot) {
@@ -186,12 +196,24 @@ constexpr Position slotPosition(int slot) {
     return {kLowerLeft + kCellWidth * cell.c - shift, kLowerTop + kCellHeight * cell.r - shift};
 }
 
-constexpr int leftNeighbour(int slot) { return kGeometry.left[idx(slot)]; }
-constexpr int rightNeighbour(int slot) { return kGeometry.right[idx(slot)]; }
-constexpr int upperNeighbour(int slot) { return kGeometry.up[idx(slot)]; }
-constexpr int lowerNeighbour(int slot) { return kGeometry.down[idx(slot)]; }
-constexpr int runFirst(int slot) { return kGeometry.runFirst[idx(slot)]; }
-constexpr int runLast(int slot) { return kGeometry.runLast[idx(slot)]; }
+constexpr int leftNeighbour(int slot) {
+    return kGeometry.left[idx(slot)];
+}
+constexpr int rightNeighbour(int slot) {
+    return kGeometry.right[idx(slot)];
+}
+constexpr int upperNeighbour(int slot) {
+    return kGeometry.up[idx(slot)];
+}
+constexpr int lowerNeighbour(int slot) {
+    return kGeometry.down[idx(slot)];
+}
+constexpr int runFirst(int slot) {
+    return kGeometry.runFirst[idx(slot)];
+}
+constexpr int runLast(int slot) {
+    return kGeometry.runLast[idx(slot)];
+}
 
 // isInterior(s) = s has a neighbour on both sides in its run.
 constexpr bool isInterior(int slot) {
@@ -218,7 +240,9 @@ constexpr int pieceAt(Layer layer, int a, int b) {
     return kGeometry.pieceAt[idx(layerIndex(layer))][idx(b)][idx(a)];
 }
 
-constexpr GridPoint pointOf(int piece) { return kGeometry.pointOf[idx(piece)]; }
+constexpr GridPoint pointOf(int piece) {
+    return kGeometry.pointOf[idx(piece)];
+}
 
 // A corner piece covers the top-left 120 x 120 twips of its point's SE cell.
 constexpr Position piecePosition(int piece) {
@@ -234,7 +258,9 @@ constexpr PointCells pointCells(int piece) {
             slotAt(p.layer, p.a - 1, p.b), slotAt(p.layer, p.a, p.b)};
 }
 
-constexpr SlotCorners slotCorners(int slot) { return kGeometry.corners[idx(slot)]; }
+constexpr SlotCorners slotCorners(int slot) {
+    return kGeometry.corners[idx(slot)];
+}
 
 // backgroundTile(k) = the lower slot in the NW cell of upper piece k's point, or kNone; the
 // piece lies over the bottom-right 8 x 8 pixels of that tile's face.

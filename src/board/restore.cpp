@@ -28,7 +28,11 @@ void restore(Frmmahjongg& w, const board::EdgeLookHalf& half) {
 
 } // namespace
 
-void Frmmahjongg::restoreEdgeLookLower() { restore(*this, board::kLowerEdgeLook); }
-void Frmmahjongg::restoreEdgeLookUpper() { restore(*this, board::kUpperEdgeLook); }
+void Frmmahjongg::restoreEdgeLookLower() {
+    restore(*this, board::kLowerEdgeLook);
+}
+void Frmmahjongg::restoreEdgeLookUpper() {
+    restore(*this, board::kUpperEdgeLook);
+}
 
 } // namespace mj

@@ -22,6 +22,8 @@ void Frmmahjongg::previewFace(int slot) {
 }
 
 // Keeps the random sequence moving, so that a deal depends on when Start is pressed.
-void Frmmahjongg::Tmr1_Timer() { randomvalue = randomDraw(150); }
+void Frmmahjongg::Tmr1_Timer() {
+    randomvalue = randomDraw(150);
+}
 
 } // namespace mj

@@ -10,7 +10,9 @@ std::string indexed(const char* array, int i) {
     return std::string(array) + "(" + std::to_string(i) + ")";
 }
 
-const char* flag(bool on) { return on ? "1" : "0"; }
+const char* flag(bool on) {
+    return on ? "1" : "0";
+}
 
 } // namespace
 
@@ -59,8 +61,8 @@ std::string dump(const Frmmahjongg& w, std::int64_t nowMs) {
     }
     for (int i = 0; i < board::kTileImages; ++i) {
         const Image& tile = w.Imgtile1[idx(i)];
-        put({indexed("Imgtile1", i), " visible=", flag(tile.Visible), " enabled=",
-             flag(tile.Enabled), " picture=", pictureName(w, tile.Picture)});
+        put({indexed("Imgtile1", i), " visible=", flag(tile.Visible),
+             " enabled=", flag(tile.Enabled), " picture=", pictureName(w, tile.Picture)});
     }
     for (int i = 0; i < board::kSlots; ++i)
         put({indexed("Imgpr", i), " visible=", flag(w.Imgpr[idx(i)].Visible)});

@@ -11,7 +11,9 @@ namespace mj {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 std::vector<std::string_view> words(std::string_view line) {
     std::vector<std::string_view> result;
@@ -48,7 +50,9 @@ std::optional<ButtonId> buttonNamed(std::string_view name) {
     return std::nullopt;
 }
 
-std::string quoted(std::string_view word) { return "'" + std::string(word) + "'"; }
+std::string quoted(std::string_view word) {
+    return "'" + std::string(word) + "'";
+}
 
 } // namespace
 
@@ -89,7 +93,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
             return "extra word " + quoted(w[arguments + 1]) + " after " + quoted(command);
         return std::nullopt;
     };
-    const auto numbers = [&](std::size_t count, std::int64_t (&values)[2]) {
+    const auto numbers = [&](std::size_t count, std::int64_t(&values)[2]) {
         std::optional<std::string> error = expect(count);
         for (std::size_t i = 0; !error && i < count; ++i) {
             const auto value = number(w[i + 1]);
@@ -124,13 +128,14 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
         if (!id)
             return "no button " + quoted(w[1]);
         const Button& b = window_.button(*id);
-        clickPixel((b.Left + b.Width / 2) / kTwipsPerPixel, (b.Top + b.Height / 2) / kTwipsPerPixel);
+        clickPixel((b.Left + b.Width / 2) / kTwipsPerPixel,
+                   (b.Top + b.Height / 2) / kTwipsPerPixel);
     } else if (command == "key") {
         if (auto error = expect(1))
             return error;
         const std::string_view key = w[1];
-        const bool letter = key.size() == 1 && ((key[0] >= 'a' && key[0] <= 'z') ||
-                                               (key[0] >= 'A' && key[0] <= 'Z'));
+        const bool letter = key.size() == 1 &&
+                            ((key[0] >= 'a' && key[0] <= 'z') || (key[0] >= 'A' && key[0] <= 'Z'));
         if (!letter)
             return quoted(key) + " is not one letter";
         pressMnemonic(window_, key[0]);

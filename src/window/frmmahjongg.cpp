@@ -19,7 +19,13 @@ struct ButtonDesign {
 };
 
 constexpr ButtonDesign kButtonDesigns[kButtons] = {
-    {ButtonId::Cmdstart, "Cmdstart", "&Start", {4680, 6960, 2415, 375}, {0xFF, 0xFF, 0x00}, true, 4},
+    {ButtonId::Cmdstart,
+     "Cmdstart",
+     "&Start",
+     {4680, 6960, 2415, 375},
+     {0xFF, 0xFF, 0x00},
+     true,
+     4},
     {ButtonId::Cmdquit, "Cmdquit", "&Quit", {2640, 8400, 855, 375}, {0xFF, 0x00, 0xFF}, false, 5},
     {ButtonId::Cmdpause,
      "Cmdpause",
@@ -28,7 +34,13 @@ constexpr ButtonDesign kButtonDesigns[kButtons] = {
      {0xFF, 0x80, 0x00},
      false,
      17},
-    {ButtonId::Cmdnew, "Cmdnew", "&New game", {4680, 3840, 2415, 375}, {0x00, 0xFF, 0xFF}, false, 18},
+    {ButtonId::Cmdnew,
+     "Cmdnew",
+     "&New game",
+     {4680, 3840, 2415, 375},
+     {0x00, 0xFF, 0xFF},
+     false,
+     18},
 };
 
 struct LabelDesign {
@@ -47,29 +59,78 @@ constexpr Alignment L = Alignment::Left, R = Alignment::Right, C = Alignment::Ce
 
 constexpr LabelDesign kLabelDesigns[kLabels] = {
     {LabelId::Lblots, "Lblots", "ORVEL MAHJONGG", {1440, 120, 9135, 1215}, 48, true, L, true, 0},
-    {LabelId::Lblgame, "Lblgame", "150th game of Orvel", {2280, 1200, 6975, 615}, 21.75, true, C,
-     true, 1},
-    {LabelId::Lblcopy, "Lblcopy", "(c) 2026 Orvel", {120, 8280, 2295, 495}, 14.25, true, L, true,
+    {LabelId::Lblgame,
+     "Lblgame",
+     "150th game of Orvel",
+     {2280, 1200, 6975, 615},
+     21.75,
+     true,
+     C,
+     true,
+     1},
+    {LabelId::Lblcopy,
+     "Lblcopy",
+     "(c) 2026 Orvel",
+     {120, 8280, 2295, 495},
+     14.25,
+     true,
+     L,
+     true,
      2},
-    {LabelId::Lblwritten, "Lblwritten", "Written by the Orvel team", {7800, 8280, 3855, 495},
-     14.25, true, L, true, 3},
+    {LabelId::Lblwritten,
+     "Lblwritten",
+     "Written by the Orvel team",
+     {7800, 8280, 3855, 495},
+     14.25,
+     true,
+     L,
+     true,
+     3},
     {LabelId::Lblscore1, "Lblscore1", "Score:", {1200, 6480, 1215, 375}, 12, false, R, false, 6},
     {LabelId::Lblscore2, "Lblscore2", " 0", {2520, 6480, 1215, 375}, 12, false, L, false, 8},
     {LabelId::Lblbonus3, "Lblbonus3", " 0", {2520, 6840, 1215, 375}, 12, false, L, false, 10},
     {LabelId::Lblbonus1, "Lblbonus1", "Bonus:", {1200, 7200, 1215, 375}, 12, false, R, false, 7},
     {LabelId::Lblbonus2, "Lblbonus2", " 1000", {2520, 7200, 1215, 375}, 12, false, L, false, 9},
-    {LabelId::Lbltiles1, "Lbltiles1", "Tiles left:", {4680, 6480, 1335, 375}, 12, false, L, false,
+    {LabelId::Lbltiles1,
+     "Lbltiles1",
+     "Tiles left:",
+     {4680, 6480, 1335, 375},
+     12,
+     false,
+     L,
+     false,
      15},
     {LabelId::Lbltiles2, "Lbltiles2", " 150", {6000, 6480, 1095, 375}, 12, false, L, false, 16},
-    {LabelId::Lbltime1, "Lbltime1", "Total playing time:", {8040, 6480, 2535, 375}, 12, false, L,
-     false, 11},
+    {LabelId::Lbltime1,
+     "Lbltime1",
+     "Total playing time:",
+     {8040, 6480, 2535, 375},
+     12,
+     false,
+     L,
+     false,
+     11},
     {LabelId::Lbltime2, "Lbltime2", "", {8040, 6840, 1095, 375}, 12, false, R, false, 12},
     {LabelId::Lbltime3, "Lbltime3", ":", {9240, 6840, 135, 375}, 12, false, L, false, 13},
     {LabelId::Lbltime4, "Lbltime4", "", {9480, 6840, 1095, 375}, 12, false, L, false, 14},
-    {LabelId::Lblbests1, "Lblbests1", "Best score:", {840, 7800, 1575, 375}, 12, false, R, false,
+    {LabelId::Lblbests1,
+     "Lblbests1",
+     "Best score:",
+     {840, 7800, 1575, 375},
+     12,
+     false,
+     R,
+     false,
      19},
     {LabelId::Lblbests2, "Lblbests2", " 0", {2520, 7800, 1455, 375}, 12, false, L, false, 20},
-    {LabelId::Lblbestt1, "Lblbestt1", "Best time:", {6480, 7800, 1455, 375}, 12, false, L, false,
+    {LabelId::Lblbestt1,
+     "Lblbestt1",
+     "Best time:",
+     {6480, 7800, 1455, 375},
+     12,
+     false,
+     L,
+     false,
      22},
     {LabelId::Lblbestt2, "Lblbestt2", " 0", {8040, 7800, 1095, 375}, 12, false, R, false, 21},
     {LabelId::Lblbestt3, "Lblbestt3", ":", {9240, 7800, 135, 375}, 12, false, L, false, 23},
@@ -135,8 +196,10 @@ Frmmahjongg::Frmmahjongg(RandomSource& random)
     for (int k = 0; k < board::kPieces; ++k) {
         const int t = board::designCorner(k);
         const board::Position p = board::piecePosition(k);
-        PictureRef picture = t == board::kNone ? &pictures.untemplatedCorner : Imgvarjo1[idx(t)].Picture;
-        Imgvvak[idx(k)] = imageOf(picture, p.left, p.top, board::fullBoardCorner(k) != board::kHidden);
+        PictureRef picture =
+            t == board::kNone ? &pictures.untemplatedCorner : Imgvarjo1[idx(t)].Picture;
+        Imgvvak[idx(k)] =
+            imageOf(picture, p.left, p.top, board::fullBoardCorner(k) != board::kHidden);
         // Every piece is 8 x 8 pixels, whatever size of cap it holds.
         Imgvvak[idx(k)].Width = Imgvvak[idx(k)].Height = board::kPieceSize;
     }
@@ -164,13 +227,13 @@ Label& Frmmahjongg::label(LabelId id) {
 }
 const Label& Frmmahjongg::label(LabelId id) const {
     static constexpr Label Frmmahjongg::*kMembers[kLabels] = {
-        &Frmmahjongg::Lblots,    &Frmmahjongg::Lblgame,   &Frmmahjongg::Lblcopy,
+        &Frmmahjongg::Lblots,     &Frmmahjongg::Lblgame,   &Frmmahjongg::Lblcopy,
         &Frmmahjongg::Lblwritten, &Frmmahjongg::Lblscore1, &Frmmahjongg::Lblscore2,
-        &Frmmahjongg::Lblbonus3, &Frmmahjongg::Lblbonus1, &Frmmahjongg::Lblbonus2,
-        &Frmmahjongg::Lbltiles1, &Frmmahjongg::Lbltiles2, &Frmmahjongg::Lbltime1,
-        &Frmmahjongg::Lbltime2,  &Frmmahjongg::Lbltime3,  &Frmmahjongg::Lbltime4,
-        &Frmmahjongg::Lblbests1, &Frmmahjongg::Lblbests2, &Frmmahjongg::Lblbestt1,
-        &Frmmahjongg::Lblbestt2, &Frmmahjongg::Lblbestt3, &Frmmahjongg::Lblbestt4,
+        &Frmmahjongg::Lblbonus3,  &Frmmahjongg::Lblbonus1, &Frmmahjongg::Lblbonus2,
+        &Frmmahjongg::Lbltiles1,  &Frmmahjongg::Lbltiles2, &Frmmahjongg::Lbltime1,
+        &Frmmahjongg::Lbltime2,   &Frmmahjongg::Lbltime3,  &Frmmahjongg::Lbltime4,
+        &Frmmahjongg::Lblbests1,  &Frmmahjongg::Lblbests2, &Frmmahjongg::Lblbestt1,
+        &Frmmahjongg::Lblbestt2,  &Frmmahjongg::Lblbestt3, &Frmmahjongg::Lblbestt4,
     };
     return this->*kMembers[static_cast<int>(id)];
 }
@@ -194,8 +257,14 @@ const Timer& Frmmahjongg::timer(TimerId id) const {
     return Tmr5;
 }
 
-const char* buttonName(ButtonId id) { return kButtonDesigns[static_cast<int>(id)].name; }
-const char* labelName(LabelId id) { return kLabelDesigns[static_cast<int>(id)].name; }
-const char* timerName(TimerId id) { return kTimerNames[static_cast<int>(id)]; }
+const char* buttonName(ButtonId id) {
+    return kButtonDesigns[static_cast<int>(id)].name;
+}
+const char* labelName(LabelId id) {
+    return kLabelDesigns[static_cast<int>(id)].name;
+}
+const char* timerName(TimerId id) {
+    return kTimerNames[static_cast<int>(id)];
+}
 
 } // namespace mj

@@ -135,10 +135,11 @@ TEST(Neighbours, NeverCrossLayers) {
     for (int s = 0; s < kSlots; ++s) {
         SCOPED_TRACE(testing::Message() << "slot " << s);
         const bool upper = s >= 75;
-        for (const int n : {leftNeighbour(s), rightNeighbour(s), upperNeighbour(s),
-                            lowerNeighbour(s)})
-            if (n != kNone)
+        for (const int n :
+             {leftNeighbour(s), rightNeighbour(s), upperNeighbour(s), lowerNeighbour(s)})
+            if (n != kNone) {
                 EXPECT_EQ(n >= 75, upper) << "neighbour " << n;
+            }
     }
 }
 
@@ -166,8 +167,9 @@ TEST(Neighbours, PublishedEdgeCases) {
         EXPECT_EQ(lowerNeighbour(nc.slot), nc.down);
     }
     for (int r = 0; r < kRows; ++r)
-        if (r != 2)
+        if (r != 2) {
             EXPECT_EQ(slotAt(Layer::Lower, 0, r), kNone);
+        }
 }
 
 TEST(InteriorSlots, ArePublishedTwentyOnePerLayer) {

@@ -92,8 +92,8 @@ TEST(SlotCorners, SlotsWithoutATopLeftPiece) {
         expected.insert(sp.slot);
         expected.insert(sp.slot + 75);
     }
-    EXPECT_EQ(expected, (std::set<int>{0, 2, 8, 14, 19, 23, 62, 73, 75, 77, 83, 89, 94, 98, 137,
-                                       148}));
+    EXPECT_EQ(expected,
+              (std::set<int>{0, 2, 8, 14, 19, 23, 62, 73, 75, 77, 83, 89, 94, 98, 137, 148}));
     std::set<int> without;
     for (int s = 0; s < kSlots; ++s) {
         SCOPED_TRACE(testing::Message() << "slot " << s);
@@ -235,15 +235,15 @@ TEST(FaceCornerPiece, PublishedExamples) {
     EXPECT_EQ(faceCornerPiece(74), 257);
 }
 
-// The face corner piece of K is the upper twin of the lower piece at Left(K) + 360,
-// Top(K) + 480, and K is its background tile.
+// The face corner piece of K stands at Left(K) + 360, Top(K) + 480, over the last 8 columns
+// and rows of K's face, and K is its background tile.
 TEST(FaceCornerPiece, LiesOverTheBottomRightOfTheLowerFace) {
     for (int s = 0; s < 75; ++s) {
         SCOPED_TRACE(testing::Message() << "slot " << s);
         const int piece = faceCornerPiece(s);
         ASSERT_GE(piece, 129);
-        EXPECT_EQ(piecePosition(piece - 129).left, slotPosition(s).left + 360);
-        EXPECT_EQ(piecePosition(piece - 129).top, slotPosition(s).top + 480);
+        EXPECT_EQ(piecePosition(piece).left, slotPosition(s).left + 360);
+        EXPECT_EQ(piecePosition(piece).top, slotPosition(s).top + 480);
         EXPECT_EQ(backgroundTile(piece), s);
     }
 }
@@ -256,8 +256,8 @@ struct FaceTemplateCase {
 
 TEST(FaceTemplate, IndexOfFaceInBand) {
     const FaceTemplateCase cases[] = {
-        {0, Band::Grey, 0},    {0, Band::Yellow, 84}, {41, Band::White, 83},
-        {0, Band::White, 42},  {41, Band::Grey, 41},  {41, Band::Yellow, 125},
+        {0, Band::Grey, 0},    {0, Band::Yellow, 84},   {41, Band::White, 83},
+        {0, Band::White, 42},  {41, Band::Grey, 41},    {41, Band::Yellow, 125},
         {27, Band::White, 69}, {18, Band::Yellow, 102},
     };
     for (const FaceTemplateCase& fc : cases) {
@@ -288,7 +288,7 @@ TEST_F(WindowPieces, CornerTemplatesByName) {
     EXPECT_EQ(kGreenBottomCap, 10);
     EXPECT_EQ(kSilverBottomCap, 11);
     const CornerTemplateCase sizes[] = {
-        {0, 7, 8}, {1, 8, 8}, {2, 8, 7}, {3, 7, 8},  {4, 8, 8},  {5, 8, 8},
+        {0, 7, 8}, {1, 8, 8}, {2, 8, 7}, {3, 7, 8}, {4, 8, 8},  {5, 8, 8},
         {6, 8, 7}, {7, 8, 8}, {8, 7, 8}, {9, 8, 8}, {10, 8, 8}, {11, 8, 7},
     };
     std::set<mj::PictureRef> distinct;

@@ -87,8 +87,8 @@ TEST_F(ClockFixture, TicksDueTogetherComeInTimerOrder) {
     for (const auto& [t, id] : ticks)
         if (t == 500)
             at500.push_back(id);
-    EXPECT_EQ(at500, (std::vector<TimerId>{TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3,
-                                           TimerId::Tmr4}));
+    EXPECT_EQ(at500,
+              (std::vector<TimerId>{TimerId::Tmr1, TimerId::Tmr2, TimerId::Tmr3, TimerId::Tmr4}));
 }
 
 TEST_F(ClockFixture, ATickSwitchedOffByAnEarlierTickAtTheSameInstantIsNotDelivered) {

@@ -39,16 +39,16 @@ std::map<std::string, std::string> parseDump(const std::string& text) {
 
 TEST(ScriptRunner, MalformedLinesEndTheRunWithStatusTwo) {
     const char* bad[] = {
-        "jump 3",          "WAIT 10",     "wait",          "wait 1 2",
-        "wait -5",         "wait 1.5",    "wait x",        "wait +5",
-        "wait 0x10",       "wait 99999999999999999999",    "click 1",
-        "click 1 2 3",     "click -1 2",  "tile",          "tile 151",
-        "tile 1 2",        "press",       "press Cmdfoo",  "press cmdstart",
-        "press Cmdstart x", "key",        "key SS",        "key 1",
-        "key &",           "dump now",    "Dump",          "tile -0",
+        "jump 3",   "WAIT 10",     "wait",         "wait 1 2",       "wait -5",
+        "wait 1.5", "wait x",      "wait +5",      "wait 0x10",      "wait 99999999999999999999",
+        "click 1",  "click 1 2 3", "click -1 2",   "tile",           "tile 151",
+        "tile 1 2", "press",       "press Cmdfoo", "press cmdstart", "press Cmdstart x",
+        "key",      "key SS",      "key 1",        "key &",          "dump now",
+        "Dump",     "tile -0",
     };
     for (const char* line : bad) {
-        const ScriptResult run = runScript(std::string("echo before\n") + line + "\necho after\ndump\n");
+        const ScriptResult run =
+            runScript(std::string("echo before\n") + line + "\necho after\ndump\n");
         EXPECT_EQ(run.status, 2) << line;
         EXPECT_EQ(run.out, "before\n") << line;
         EXPECT_EQ(run.err.rfind("mahjongg-script: line 2: ", 0), 0u) << line << ": " << run.err;
@@ -56,9 +56,10 @@ TEST(ScriptRunner, MalformedLinesEndTheRunWithStatusTwo) {
 }
 
 TEST(ScriptRunner, TakesBlankLinesCommentsAndEchoAsTheyStand) {
-    const ScriptResult run = runScript("\n   \n# a comment\n  # indented comment\necho hello  world\n"
-                              "echo\techo tab\necho\necho   three leading\n  wait 4\r\n"
-                              "key s\nkey Z\ntile 0\ntile 150\npress Cmdnew\nclick 0 0\n");
+    const ScriptResult run =
+        runScript("\n   \n# a comment\n  # indented comment\necho hello  world\n"
+                  "echo\techo tab\necho\necho   three leading\n  wait 4\r\n"
+                  "key s\nkey Z\ntile 0\ntile 150\npress Cmdnew\nclick 0 0\n");
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "hello  world\necho tab\n\n  three leading\n");
     EXPECT_EQ(run.err, "");
@@ -89,10 +90,10 @@ TEST(ScriptRunner, TheFirstScreenIsTheIdleBoard) {
     EXPECT_EQ(d["Line1"], "visible=1");
     for (const char* shown : {"Lblots", "Lblgame", "Lblcopy", "Lblwritten"})
         EXPECT_EQ(d[shown].rfind("visible=1", 0), 0u) << shown;
-    for (const char* hidden : {"Lblscore1", "Lblscore2", "Lblbonus1", "Lblbonus2", "Lblbonus3",
-                               "Lbltiles1", "Lbltiles2", "Lbltime1", "Lbltime2", "Lbltime3",
-                               "Lbltime4", "Lblbests1", "Lblbests2", "Lblbestt1", "Lblbestt2",
-                               "Lblbestt3", "Lblbestt4"})
+    for (const char* hidden :
+         {"Lblscore1", "Lblscore2", "Lblbonus1", "Lblbonus2", "Lblbonus3", "Lbltiles1", "Lbltiles2",
+          "Lbltime1", "Lbltime2", "Lbltime3", "Lbltime4", "Lblbests1", "Lblbests2", "Lblbestt1",
+          "Lblbestt2", "Lblbestt3", "Lblbestt4"})
         EXPECT_EQ(d[hidden].rfind("visible=0", 0), 0u) << hidden;
     // The full-board edge look: 124 corner pieces, 54 right and 64 bottom edge pieces shown.
     int corners = 0, rights = 0, bottoms = 0;

@@ -41,7 +41,8 @@ TEST_F(ClickRule, TheTopmostShownControlTakesTheClick) {
         {"the shown start button", 5800, 7100,
          ControlRef{ControlKind::Button, static_cast<int>(ButtonId::Cmdstart)}},
         {"a hidden button's place", 3000, 8500, std::nullopt},
-        {"the title", 3000, 500, ControlRef{ControlKind::Label, static_cast<int>(mj::LabelId::Lblots)}},
+        {"the title", 3000, 500,
+         ControlRef{ControlKind::Label, static_cast<int>(mj::LabelId::Lblots)}},
         {"the red line", 6000, 7680, ControlRef{ControlKind::Line, 0}},
         {"a hidden label's place", 1500, 6500, std::nullopt},
         {"right of the client area", 11760, 100, std::nullopt},
@@ -61,7 +62,8 @@ TEST_F(ClickRule, OnlyAButtonOrAnEnabledTileActs) {
 
     w.Imgtile1[75].Enabled = true;
     EXPECT_EQ(clickCentre(w.Imgtile1[75]), (EventResult{Kind::Tile, 75}));
-    EXPECT_EQ(clickCentre(w.Cmdstart), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdstart)}));
+    EXPECT_EQ(clickCentre(w.Cmdstart),
+              (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdstart)}));
 }
 
 TEST_F(ClickRule, AnUncoveredEnabledLowerTileTakesItsOwnClick) {
@@ -81,7 +83,8 @@ TEST_F(ClickRule, ThePausePictureShieldsTheBoardButNotTheButtons) {
     w.Cmdquit.Visible = true;
     EXPECT_EQ(mj::controlAt(w, 1440, 2220), (ControlRef{ControlKind::Pause, 0}));
     EXPECT_EQ(clickCentre(w.Imgtile1[75]), EventResult{});
-    EXPECT_EQ(clickCentre(w.Cmdquit), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdquit)}));
+    EXPECT_EQ(clickCentre(w.Cmdquit),
+              (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdquit)}));
 }
 
 TEST_F(ClickRule, ASmallCapStillTakesItsPiecesWholeSquare) {
@@ -106,9 +109,11 @@ TEST_F(ClickRule, MnemonicsClickOnlyShownButtons) {
     w.Cmdstart.Visible = false;
     w.Cmdquit.Visible = w.Cmdpause.Visible = true;
     EXPECT_EQ(mj::pressMnemonic(w, 'S'), EventResult{});
-    EXPECT_EQ(mj::pressMnemonic(w, 'q'), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdquit)}));
+    EXPECT_EQ(mj::pressMnemonic(w, 'q'),
+              (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdquit)}));
     w.Cmdpause.Caption = "&Pause off";
-    EXPECT_EQ(mj::pressMnemonic(w, 'p'), (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdpause)}));
+    EXPECT_EQ(mj::pressMnemonic(w, 'p'),
+              (EventResult{Kind::Button, static_cast<int>(ButtonId::Cmdpause)}));
 }
 
 } // namespace

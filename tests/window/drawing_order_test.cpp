@@ -23,7 +23,8 @@ TEST(DrawingOrder, HoldsEveryControlOnce) {
     for (const ControlRef ref : order)
         EXPECT_TRUE(seen.insert({static_cast<int>(ref.kind), ref.index}).second)
             << static_cast<int>(ref.kind) << " " << ref.index;
-    EXPECT_EQ(order.front(), (ControlRef{ControlKind::Button, static_cast<int>(mj::ButtonId::Cmdnew)}));
+    EXPECT_EQ(order.front(),
+              (ControlRef{ControlKind::Button, static_cast<int>(mj::ButtonId::Cmdnew)}));
     EXPECT_EQ(order.back(), (ControlRef{ControlKind::Tile, 0}));
 }
 
@@ -36,10 +37,10 @@ TEST(DrawingOrder, StacksTheLayersOfTheBoard) {
         int from, to;
     };
     const Band bands[] = {
-        {ControlKind::Pause, 0, 0},          {ControlKind::BottomEdge, 75, 149},
-        {ControlKind::RightEdge, 75, 149},   {ControlKind::CornerPiece, 129, 257},
-        {ControlKind::Tile, 75, 149},        {ControlKind::BottomEdge, 0, 74},
-        {ControlKind::RightEdge, 0, 74},     {ControlKind::CornerPiece, 0, 128},
+        {ControlKind::Pause, 0, 0},        {ControlKind::BottomEdge, 75, 149},
+        {ControlKind::RightEdge, 75, 149}, {ControlKind::CornerPiece, 129, 257},
+        {ControlKind::Tile, 75, 149},      {ControlKind::BottomEdge, 0, 74},
+        {ControlKind::RightEdge, 0, 74},   {ControlKind::CornerPiece, 0, 128},
         {ControlKind::Tile, 0, 74},
     };
     std::ptrdiff_t previousLowest = -1;
@@ -54,7 +55,8 @@ TEST(DrawingOrder, StacksTheLayersOfTheBoard) {
     }
     // Within a run of array elements the index falls.
     EXPECT_LT(positionOf({ControlKind::Tile, 149}), positionOf({ControlKind::Tile, 75}));
-    EXPECT_LT(positionOf({ControlKind::CornerPiece, 128}), positionOf({ControlKind::CornerPiece, 0}));
+    EXPECT_LT(positionOf({ControlKind::CornerPiece, 128}),
+              positionOf({ControlKind::CornerPiece, 0}));
 }
 
 } // namespace

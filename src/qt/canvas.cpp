@@ -1,0 +1,113 @@
+#include "qt/canvas.h"
+
+#include "window/drawing_order.h"
+
+#include <QFontDatabase>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include <ranges>
+
+namespace mj::qt {
+
+namespace {
+
+QColor toQColor(Color c) {
+    return QColor(c.r, c.g, c.b);
+}
+
+// Twips to the canvas's pixels.
+int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
+
+QRect pixelRect(const Rect& r) {
+    return QRect(px(r.Left), px(r.Top), px(r.Width), px(r.Height));
+}
+
+Qt::Alignment toQt(Alignment a) {
+    switch (a) {
+    case Alignment::Right:
+        return Qt::AlignRight;
+    case Alignment::Center:
+        return Qt::AlignHCenter;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+Canvas::Canvas(const Frmmahjongg& window, const Pictures& pictures,
+               std::function<void(int, int)> onClick, QWidget* parent)
+    : QWidget(parent), window_(window), pictures_(pictures), onClick_(std::move(onClick)) {
+    setFixedSize(px(Frmmahjongg::ClientWidth), px(Frmmahjongg::ClientHeight) + 1);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    for (int l = 0; l < kLabels; ++l)
+        fonts_[static_cast<std::size_t>(l)] = labelFont(window.label(static_cast<LabelId>(l)).Font);
+}
+
+QFont Canvas::labelFont(const Font& font) {
+    const QString wanted = QString::fromStdString(font.Name);
+    QFont f(QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("Lato"));
+    f.setWeight(QFont::Black);
+    f.setItalic(font.Italic);
+    f.setUnderline(font.Underline);
+    f.setStrikeOut(font.Strikethrough);
+    // A point is 20 twips, and a pixel 15.
+    f.setPixelSize(static_cast<int>(font.Size * 20.0 / kTwipsPerPixel + 0.5));
+    f.setStyleHint(QFont::SansSerif);
+    return f;
+}
+
+void Canvas::paintEvent(QPaintEvent*) {
+    ++paints_;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.fillRect(rect(), toQColor(Frmmahjongg::BackColor));
+    // From the bottom of the drawing order to its top; the buttons are widgets of their own.
+    for (const ControlRef ref : std::views::reverse(drawingOrder())) {
+        switch (ref.kind) {
+        case ControlKind::Button:
+        case ControlKind::Timer:
+            break;
+        case ControlKind::Line: {
+            const Line& line = window_.Line1;
+            if (line.Visible)
+                painter.fillRect(QRect(px(line.X1), px(line.Y1), px(line.X2) - px(line.X1) + 1,
+                                       line.BorderWidth),
+                                 toQColor(line.BorderColor));
+            break;
+        }
+        case ControlKind::Label: {
+            const Label& label = window_.label(static_cast<LabelId>(ref.index));
+            if (!label.Visible)
+                break;
+            const QRect r = pixelRect(label);
+            painter.fillRect(r, toQColor(label.BackColor));
+            painter.setFont(fonts_[static_cast<std::size_t>(ref.index)]);
+            painter.setPen(Qt::black);
+            painter.drawText(
+                r, static_cast<int>(toQt(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap),
+                QString::fromStdString(label.Caption));
+            break;
+        }
+        default: {
+            const Image* image = imageOf(window_, ref);
+            if (image->Visible)
+                painter.drawImage(QPoint(px(image->Left), px(image->Top)),
+                                  pictures_.image(image->Picture));
+        }
+        }
+    }
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
+        return;
+    const QPoint p = event->position().toPoint();
+    onClick_(p.x() * kTwipsPerPixel, p.y() * kTwipsPerPixel);
+}
+
+} // namespace mj::qt

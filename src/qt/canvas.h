@@ -1,0 +1,40 @@
+// Paints the window's images, labels and line in the drawing order and hands mouse clicks
+// to the window's click rule. It never changes the game itself.
+#pragma once
+
+#include "qt/pictures.h"
+#include "window/frmmahjongg.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+namespace mj::qt {
+
+class Canvas : public QWidget {
+  public:
+    // `onClick` receives the position in twips of every left click.
+    Canvas(const Frmmahjongg& window, const Pictures& pictures,
+           std::function<void(int, int)> onClick, QWidget* parent = nullptr);
+
+    // How often the canvas has painted itself.
+    int paintCount() const { return paints_; }
+
+    // The label font: the face asked for where it is installed, else a heavy sans-serif.
+    static QFont labelFont(const Font& font);
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    const Frmmahjongg& window_;
+    const Pictures& pictures_;
+    std::function<void(int, int)> onClick_;
+    std::array<QFont, kLabels> fonts_;
+    int paints_ = 0;
+};
+
+} // namespace mj::qt
