@@ -42,7 +42,7 @@ Qt::Alignment toQt(Alignment a) {
 Canvas::Canvas(const Frmmahjongg& window, const Pictures& pictures,
                std::function<void(int, int)> onClick, QWidget* parent)
     : QWidget(parent), window_(window), pictures_(pictures), onClick_(std::move(onClick)) {
-    setFixedSize(px(Frmmahjongg::ClientWidth), px(Frmmahjongg::ClientHeight) + 1);
+    setFixedSize(px(Frmmahjongg::ClientWidth), px(Frmmahjongg::ClientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int l = 0; l < kLabels; ++l)
         fonts_[static_cast<std::size_t>(l)] = labelFont(window.label(static_cast<LabelId>(l)).Font);
