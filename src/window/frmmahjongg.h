@@ -106,6 +106,17 @@ class Frmmahjongg : public StateRecord {
     void restoreEdgeLookLower();
     void restoreEdgeLookUpper();
 
+    // The deal: a new shuffled board of white tiles, shown, with the clock and the bonus
+    // countdown running.
+    void arvonta();
+    // The game end, once the last pair is gone: game over and the best records.
+    void peliloppu();
+
+    // One second onto the game clock, with the carry into the minutes.
+    void addClockSecond();
+    // The game clock on its two labels.
+    void showClock();
+
   private:
     RandomSource& random_;
 };
