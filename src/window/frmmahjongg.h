@@ -6,6 +6,7 @@
 #include "board/templates.h"
 #include "game/state_record.h"
 #include "platform/random.h"
+#include "selection/face_corner_table.h"
 #include "window/controls.h"
 #include "window/picture_set.h"
 
@@ -112,12 +113,45 @@ class Frmmahjongg : public StateRecord {
     // The game end, once the last pair is gone: game over and the best records.
     void peliloppu();
 
+    // The second half of a tile click: the second selection, the silver cap, the pair check.
+    void klikkausjatko();
+    // The face corner recolour: the cap on the face corner piece of `slot` moves from one
+    // colour to another, if it shows a cap of the from-colour.
+    void recolourFaceCorner(int slot, selection::CapColour from, selection::CapColour to);
+    // The pair check of the two selected tiles.
+    void tarkistus();
+    // The removal update after a pair is hidden: fifteen stages of ten slots each, in slot
+    // order, each calling the next, then the closing stage.
+    void tarkistus2();
+    void tarkistus3();
+    void tarkistus4();
+    void tarkistus5();
+    void tarkistus6();
+    void tarkistus7();
+    void tarkistus8();
+    void tarkistus9();
+    void tarkistus10();
+    void tarkistus11();
+    void tarkistus12();
+    void tarkistus13();
+    void tarkistus14();
+    void tarkistus15();
+    void tarkistus16();
+    void tarkistus17();
+    // The removal block of one slot: its neighbours' side-free flags, edge pieces and corner
+    // pieces as the board without its tile gives them.
+    void removalBlock(int slot);
+
     // One second onto the game clock, with the carry into the minutes.
     void addClockSecond();
     // The game clock on its two labels.
     void showClock();
 
   private:
+    // The removal blocks of the slots first..last whose tile is one of the removed pair.
+    void removalStage(int first, int last);
+    void setCornerPiece(int piece, int removedSlot);
+
     RandomSource& random_;
 };
 
