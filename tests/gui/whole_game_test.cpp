@@ -1,4 +1,5 @@
 #include "qt/main_window.h"
+#include "support/board_rules.h"
 
 #include <QDir>
 #include <QTest>
@@ -16,11 +17,7 @@ QPoint centreOf(const mj::Image& tile) {
     return QPoint((tile.Left + 240) / kPx, (tile.Top + 300) / kPx);
 }
 
-bool clickable(const mj::Frmmahjongg& w, int s) {
-    const mj::Image& t = w.Imgtile1[idx(s)];
-    const auto hit = mj::controlAt(w, t.Left + 240, t.Top + 300);
-    return hit && hit->kind == mj::ControlKind::Tile && hit->index == s && t.Enabled;
-}
+using mj::testing::clickable;
 
 // A whole game played with real mouse clicks and the real timers, to the game-over screen.
 TEST(WholeGameOnScreen, PlaysToTheGameOverScreen) {

@@ -1,6 +1,5 @@
-#include "board/corner_table.h"
 #include "platform/virtual_clock.h"
-#include "window/click_rule.h"
+#include "support/board_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -68,38 +67,9 @@ class Player {
     // Every flag, edge and corner piece as the rules give them for the tiles present, and a
     // tile clickable exactly when it is present, uncovered and free at a side.
     void checkBoard(int a, int b) {
-        mj::board::Presence present;
-        for (int s = 0; s < mj::board::kSlots; ++s)
-            present.set(s, w_.Imgtile1[idx(s)].Visible);
-        std::ostringstream where;
-        where << "after removing " << a << " and " << b << " with " << w_.tilesleft << " left";
-        for (int s = 0; s < mj::board::kSlots; ++s) {
-            const bool free = mj::board::leftNeighbour(s) == mj::board::kNone ||
-                              mj::board::rightNeighbour(s) == mj::board::kNone ||
-                              !present[mj::board::leftNeighbour(s)] ||
-                              !present[mj::board::rightNeighbour(s)];
-            if (present[s]) {
-                EXPECT_EQ(w_.Imgtile1[idx(s)].Enabled, free)
-                    << "flag of " << s << ", " << where.str();
-            }
-            const bool covered = s < mj::board::kLayerSlots && present[s + mj::board::kLayerSlots];
-            EXPECT_EQ(clickable(s), present[s] && !covered && free)
-                << "clickable " << s << ", " << where.str();
-            EXPECT_EQ(w_.Imgpr[idx(s)].Visible, mj::board::rightEdgeShown(s, present))
-                << "Imgpr " << s << ", " << where.str();
-            EXPECT_EQ(w_.Imgvar[idx(s)].Visible, mj::board::bottomEdgeShown(s, present))
-                << "Imgvar " << s << ", " << where.str();
-        }
-        for (int k = 0; k < mj::board::kPieces; ++k) {
-            const int look = mj::board::cornerLook(k, present);
-            const mj::Image& piece = w_.Imgvvak[idx(k)];
-            EXPECT_EQ(piece.Visible, look != mj::board::kHidden)
-                << "Imgvvak " << k << ", " << where.str();
-            if (piece.Visible && look != mj::board::kHidden) {
-                EXPECT_EQ(piece.Picture, w_.Imgvarjo1[idx(look)].Picture)
-                    << "Imgvvak " << k << " shows the wrong template, " << where.str();
-            }
-        }
+        for (const std::string& fault : mj::testing::boardFaults(w_))
+            ADD_FAILURE() << fault << " after removing " << a << " and " << b << " with "
+                          << w_.tilesleft << " left";
     }
 
   private:
@@ -115,18 +85,7 @@ class Player {
         mj::clickAt(w_, t.Left + 240, t.Top + 300);
         clock_.sync();
     }
-    bool clickable(int s) {
-        const mj::Image& t = w_.Imgtile1[idx(s)];
-        const auto hit = mj::controlAt(w_, t.Left + 240, t.Top + 300);
-        return hit && hit->kind == mj::ControlKind::Tile && hit->index == s && t.Enabled;
-    }
-    std::vector<int> clickableTiles() {
-        std::vector<int> free;
-        for (int s = 0; s < mj::board::kSlots; ++s)
-            if (clickable(s))
-                free.push_back(s);
-        return free;
-    }
+    std::vector<int> clickableTiles() { return mj::testing::clickableTiles(w_); }
     std::pair<int, int> matchingPair(const std::vector<int>& free) {
         std::vector<std::pair<int, int>> pairs;
         for (std::size_t i = 0; i < free.size(); ++i)
