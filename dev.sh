@@ -3,6 +3,7 @@
 #   ./dev.sh test       build everything and run every test
 #   ./dev.sh play       build the game and open its window
 #   ./dev.sh sanitize   build and run the tests under AddressSanitizer and UBSan
+#   ./dev.sh fuzz [S]   fuzz the script runner's reading of scripts for S seconds (60)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -44,13 +45,21 @@ sanitize)
     build build-sanitize -DMAHJONGG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
     ;;
+fuzz)
+    install_missing clang libclang-rt-14-dev
+    CXX=clang++ build build-fuzz -DMAHJONGG_GUI=OFF -DMAHJONGG_TESTS=OFF -DMAHJONGG_BENCHMARKS=OFF \
+        -DMAHJONGG_FUZZ=ON -DMAHJONGG_SANITIZE=ON
+    mkdir -p build-fuzz/corpus
+    ./build-fuzz/fuzz/script_fuzzer -max_total_time="${2:-60}" -timeout=10 -max_len=512 \
+        build-fuzz/corpus fuzz/corpus
+    ;;
 play)
     install_missing
     build build
     exec ./build/src/mahjongg
     ;;
 *)
-    sed -n '2,5s/^# \{0,1\}//p' "$0"
+    sed -n '2,6s/^# \{0,1\}//p' "$0"
     exit 2
     ;;
 esac
