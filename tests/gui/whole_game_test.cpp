@@ -28,29 +28,24 @@ TEST(WholeGameOnScreen, PlaysToTheGameOverScreen) {
     QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton);
     ASSERT_TRUE(game.Cmdquit.Visible);
 
-    while (game.tilesleft > 0) {
-        // Upper tiles first: that uncovers the most and clears most deals.
-        int a = -1, b = -1;
-        for (int s = mj::board::kSlots - 1; s >= 0 && a < 0; --s)
-            for (int t = s - 1; t >= 0 && clickable(game, s); --t)
-                if (game.Imgtile1[idx(s)].Picture == game.Imgtile1[idx(t)].Picture &&
-                    clickable(game, t)) {
-                    a = s;
-                    b = t;
-                    break;
-                }
-        if (a < 0) {
-            // This deal cannot be cleared from here: quit and deal again.
-            QTest::mouseClick(&window.button(mj::ButtonId::Cmdquit), Qt::LeftButton);
-            QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton);
-            continue;
-        }
+    // Deal until the board can be cleared, then clear it pair by pair.
+    std::vector<std::pair<int, int>> order = mj::testing::clearingOrder(game);
+    for (int deal = 0; order.empty() && deal < 20; ++deal) {
+        QTest::mouseClick(&window.button(mj::ButtonId::Cmdquit), Qt::LeftButton);
+        QTest::qWait(20);
+        QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton);
+        order = mj::testing::clearingOrder(game);
+    }
+    ASSERT_FALSE(order.empty()) << "no deal could be cleared";
+    for (const auto& [a, b] : order) {
+        ASSERT_TRUE(clickable(game, a) && clickable(game, b)) << a << " and " << b;
         const int left = game.tilesleft;
         QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, centreOf(game.Imgtile1[idx(a)]));
         QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, centreOf(game.Imgtile1[idx(b)]));
         ASSERT_TRUE(game.Tmr3.Enabled()) << a << " and " << b << " should match";
         ASSERT_TRUE(QTest::qWaitFor([&] { return game.tilesleft == left - 2; }, 2000));
     }
+    ASSERT_EQ(game.tilesleft, 0);
 
     QTest::qWait(50);
     const QImage screen = window.grab().toImage();

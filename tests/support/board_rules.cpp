@@ -2,6 +2,8 @@
 
 #include "game/number_display.h"
 
+#include <random>
+
 namespace mj::testing {
 
 using board::idx;
@@ -142,6 +144,41 @@ std::vector<std::string> stateFaults(const Frmmahjongg& w) {
           &w.Lbltiles2, &w.Lbltime1, &w.Lbltime2, &w.Lbltime3, &w.Lbltime4})
         expect(l->Visible, "the game labels show during a game");
     return faults;
+}
+
+} // namespace mj::testing
+
+namespace mj::testing {
+
+std::vector<std::pair<int, int>> clearingOrder(const Frmmahjongg& w, int attempts) {
+    std::mt19937 choice(12345);
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        board::Presence present = presence(w);
+        std::vector<std::pair<int, int>> order;
+        for (;;) {
+            std::vector<std::pair<int, int>> pairs;
+            auto isFree = [&](int s) {
+                const int l = board::leftNeighbour(s), r = board::rightNeighbour(s);
+                const bool covered = s < board::kLayerSlots && present[s + board::kLayerSlots];
+                return present[s] && !covered && (!present[l] || !present[r]);
+            };
+            for (int a = 0; a < board::kSlots; ++a)
+                for (int b = a + 1; b < board::kSlots; ++b)
+                    if (w.Imgtile1[idx(a)].Picture == w.Imgtile1[idx(b)].Picture && isFree(a) &&
+                        isFree(b))
+                        pairs.emplace_back(a, b);
+            if (pairs.empty())
+                break;
+            const auto [a, b] =
+                pairs[std::uniform_int_distribution<std::size_t>(0, pairs.size() - 1)(choice)];
+            present.set(a, false);
+            present.set(b, false);
+            order.emplace_back(a, b);
+        }
+        if (order.size() == board::kSlots / 2)
+            return order;
+    }
+    return {};
 }
 
 } // namespace mj::testing

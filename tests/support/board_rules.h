@@ -6,6 +6,7 @@
 #include "window/click_rule.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace mj::testing {
@@ -29,5 +30,13 @@ std::vector<std::string> boardFaults(const Frmmahjongg& w);
 // paused, game over): the timers that run, the selection on the board and the labels that
 // show the record's fields. Empty when everything agrees.
 std::vector<std::string> stateFaults(const Frmmahjongg& w);
+
+} // namespace mj::testing
+
+namespace mj::testing {
+
+// An order of pairs that clears the dealt board, found by randomised greedy play on the
+// tiles' faces and the board's freedom rules; empty when none turned up.
+std::vector<std::pair<int, int>> clearingOrder(const Frmmahjongg& w, int attempts = 300);
 
 } // namespace mj::testing
