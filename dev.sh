@@ -43,7 +43,8 @@ test)
 sanitize)
     install_missing
     build build-sanitize -DMAHJONGG_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-sanitize
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        run_tests build-sanitize
     ;;
 fuzz)
     install_missing clang libclang-rt-14-dev

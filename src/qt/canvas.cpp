@@ -21,10 +21,6 @@ int px(int twips) {
     return twips / kTwipsPerPixel;
 }
 
-QRect pixelRect(const Rect& r) {
-    return QRect(px(r.Left), px(r.Top), px(r.Width), px(r.Height));
-}
-
 Qt::Alignment toQt(Alignment a) {
     switch (a) {
     case Alignment::Right:
@@ -48,6 +44,10 @@ Canvas::Canvas(const Frmmahjongg& window, const Pictures& pictures,
         fonts_[static_cast<std::size_t>(l)] = labelFont(window.label(static_cast<LabelId>(l)).Font);
 }
 
+QRect Canvas::pixelRect(const Rect& r) {
+    return QRect(px(r.Left), px(r.Top), px(r.Width), px(r.Height));
+}
+
 QFont Canvas::labelFont(const Font& font) {
     const QString wanted = QString::fromStdString(font.Name);
     QFont f(QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("Lato"));
@@ -61,11 +61,12 @@ QFont Canvas::labelFont(const Font& font) {
     return f;
 }
 
-void Canvas::paintEvent(QPaintEvent*) {
+void Canvas::paintEvent(QPaintEvent* event) {
     ++paints_;
+    const QRect dirty = event->rect();
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.fillRect(rect(), toQColor(Frmmahjongg::BackColor));
+    painter.fillRect(dirty, toQColor(Frmmahjongg::BackColor));
     // From the bottom of the drawing order to its top; the buttons are widgets of their own.
     for (const ControlRef ref : std::views::reverse(drawingOrder())) {
         switch (ref.kind) {
@@ -82,9 +83,9 @@ void Canvas::paintEvent(QPaintEvent*) {
         }
         case ControlKind::Label: {
             const Label& label = window_.label(static_cast<LabelId>(ref.index));
-            if (!label.Visible)
-                break;
             const QRect r = pixelRect(label);
+            if (!label.Visible || !dirty.intersects(r))
+                break;
             painter.fillRect(r, toQColor(label.BackColor));
             painter.setFont(fonts_[static_cast<std::size_t>(ref.index)]);
             painter.setPen(Qt::black);
@@ -95,7 +96,7 @@ void Canvas::paintEvent(QPaintEvent*) {
         }
         default: {
             const Image* image = imageOf(window_, ref);
-            if (image->Visible)
+            if (image->Visible && dirty.intersects(pixelRect(*image)))
                 painter.drawImage(QPoint(px(image->Left), px(image->Top)),
                                   pictures_.image(image->Picture));
         }

@@ -24,6 +24,8 @@ class Canvas : public QWidget {
 
     // The label font: the face asked for where it is installed, else a heavy sans-serif.
     static QFont labelFont(const Font& font);
+    // A control's rectangle in the canvas's pixels.
+    static QRect pixelRect(const Rect& r);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -76,14 +76,22 @@ void MainWindow::afterEvent() {
         else
             timer.stop();
     });
-    ViewState now = ViewState::of(game_);
-    if (now == shown_)
+    now_.assign(game_);
+    if (now_ == shown_)
         return;
-    const bool buttonsChanged = now.buttons != shown_.buttons;
-    shown_ = std::move(now);
+    // Only the labels that changed need painting, unless an image or the line did.
+    if (now_.images != shown_.images || now_.line != shown_.line) {
+        canvas_->update();
+    } else {
+        for (int l = 0; l < kLabels; ++l)
+            if (now_.labels[static_cast<std::size_t>(l)] !=
+                shown_.labels[static_cast<std::size_t>(l)])
+                canvas_->update(Canvas::pixelRect(game_.label(static_cast<LabelId>(l))));
+    }
+    const bool buttonsChanged = now_.buttons != shown_.buttons;
+    std::swap(shown_, now_);
     if (buttonsChanged)
         showButtons();
-    canvas_->update();
 }
 
 void MainWindow::showButtons() {

@@ -48,7 +48,8 @@ class MainWindow : public QWidget {
     std::array<QPushButton*, kButtons> buttons_{};
     std::array<QTimer, kTimers> timers_;
     TimerWatch watch_;
-    ViewState shown_;
+    ViewState shown_; // what the screen shows
+    ViewState now_;   // what it should show, refreshed after every event
 };
 
 } // namespace mj::qt

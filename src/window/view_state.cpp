@@ -6,20 +6,28 @@ namespace mj {
 
 ViewState ViewState::of(const Frmmahjongg& w) {
     ViewState v;
-    v.images.reserve(512);
+    v.assign(w);
+    return v;
+}
+
+void ViewState::assign(const Frmmahjongg& w) {
+    images.clear();
     for (const ControlRef ref : drawingOrder())
         if (const Image* image = imageOf(w, ref); image && image->Visible)
-            v.images.push_back({image->Picture, image->Left, image->Top});
+            images.push_back({image->Picture, image->Left, image->Top});
+    labels.resize(kLabels);
     for (int l = 0; l < kLabels; ++l) {
         const Label& label = w.label(static_cast<LabelId>(l));
-        v.labels.push_back({label.Caption, label.Visible});
+        labels[static_cast<std::size_t>(l)].caption = label.Caption;
+        labels[static_cast<std::size_t>(l)].visible = label.Visible;
     }
+    buttons.resize(kButtons);
     for (int b = 0; b < kButtons; ++b) {
         const Button& button = w.button(static_cast<ButtonId>(b));
-        v.buttons.push_back({button.Caption, button.Visible});
+        buttons[static_cast<std::size_t>(b)].caption = button.Caption;
+        buttons[static_cast<std::size_t>(b)].visible = button.Visible;
     }
-    v.line = w.Line1.Visible;
-    return v;
+    line = w.Line1.Visible;
 }
 
 } // namespace mj
