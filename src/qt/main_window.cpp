@@ -1,12 +1,24 @@
 #include "qt/main_window.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QFontMetrics>
 #include <QIcon>
 #include <QScreen>
 
 namespace mj::qt {
 
 namespace {
+
+// A caption too wide for its button is set in a smaller size of the button font.
+void fitCaption(QPushButton& push) {
+    QFont font = QApplication::font(&push);
+    QString text = push.text();
+    text.remove(QLatin1Char('&'));
+    const int room = push.width() - 8;
+    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > room)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    push.setFont(font);
+}
 
 QString styleFor(const Button& b) {
     const QString face = QColor(b.BackColor.r, b.BackColor.g, b.BackColor.b).name();
@@ -45,6 +57,7 @@ MainWindow::MainWindow()
         push->setStyleSheet(styleFor(b));
         push->setFocusPolicy(Qt::StrongFocus);
         push->setAutoDefault(false);
+        fitCaption(*push);
         connect(push, &QPushButton::clicked, this, [this, id] { pressButton(id); });
         buttons_[static_cast<std::size_t>(id)] = push;
     }
@@ -99,8 +112,10 @@ void MainWindow::showButtons() {
         const Button& model = game_.button(static_cast<ButtonId>(b));
         QPushButton* push = buttons_[static_cast<std::size_t>(b)];
         const QString caption = QString::fromStdString(model.Caption);
-        if (push->text() != caption)
+        if (push->text() != caption) {
             push->setText(caption);
+            fitCaption(*push);
+        }
         push->setVisible(model.Visible);
     }
 }
