@@ -1,6 +1,8 @@
 #include "deal/face_copies.h"
 #include "window/frmmahjongg.h"
 
+#include "support/probes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +13,10 @@
 #include <vector>
 
 namespace {
+
+using mj::testing::cornerOf;
+using mj::testing::RecordingSource;
+using mj::testing::templateOf;
 
 using mj::board::idx;
 
@@ -25,22 +31,6 @@ bool isInteriorSlot(int slot) {
         if (slot == s || slot == s + 75)
             return true;
     return false;
-}
-
-// The face template index a tile's picture is, or -1 when it is no face template.
-int templateOf(const mj::Frmmahjongg& w, int slot) {
-    for (int t = 0; t < mj::board::kFaceTemplates; ++t)
-        if (w.Imgtile1[idx(slot)].Picture == w.Imgtmalli[idx(t)].Picture)
-            return t;
-    return -1;
-}
-
-// A corner piece's template, -1 for any other picture.
-int cornerOf(const mj::Frmmahjongg& w, int piece) {
-    for (int t = 0; t < mj::board::kCornerTemplates; ++t)
-        if (w.Imgvvak[idx(piece)].Picture == w.Imgvarjo1[idx(t)].Picture)
-            return t;
-    return -1;
 }
 
 // Draws scripted values per bound while they last, then falls back: a draw of 150 counts up
@@ -69,22 +59,6 @@ struct ScriptedSource : mj::RandomSource {
         for (const int b : bounds)
             n += b == bound;
         return n;
-    }
-};
-
-// The real generator, with every draw and its bound recorded; a draw of 149 can be forced to
-// one value, so that every swap pass has two equal slots.
-struct RecordingSource : mj::RandomSource {
-    mj::MinimalStandard real;
-    std::vector<std::pair<int, int>> draws; // bound, value
-    bool equalSwaps = false;
-
-    int draw(int bound) override {
-        int v = real.draw(bound);
-        if (equalSwaps && bound == 149)
-            v = 7;
-        draws.emplace_back(bound, v);
-        return v;
     }
 };
 

@@ -1,6 +1,8 @@
 #include "game/number_display.h"
 #include "window/frmmahjongg.h"
 
+#include "support/probes.h"
+
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -9,36 +11,15 @@
 
 namespace {
 
+using mj::testing::cornerOf;
+using mj::testing::RecordingSource;
+using mj::testing::templateOf;
+
 using mj::board::idx;
 using L = mj::LabelId;
 
 constexpr const char* kPauseCaption = "&Pause (-250 points / +15 sec)";
 constexpr const char* kPauseOffCaption = "&Pause off";
-
-// The real generator, with every draw and its bound recorded.
-struct RecordingSource : mj::RandomSource {
-    mj::MinimalStandard real;
-    std::vector<std::pair<int, int>> draws; // bound, value
-    int draw(int bound) override {
-        const int v = real.draw(bound);
-        draws.emplace_back(bound, v);
-        return v;
-    }
-};
-
-int templateOf(const mj::Frmmahjongg& w, int slot) {
-    for (int t = 0; t < mj::board::kFaceTemplates; ++t)
-        if (w.Imgtile1[idx(slot)].Picture == w.Imgtmalli[idx(t)].Picture)
-            return t;
-    return -1;
-}
-
-int cornerOf(const mj::Frmmahjongg& w, int piece) {
-    for (int t = 0; t < mj::board::kCornerTemplates; ++t)
-        if (w.Imgvvak[idx(piece)].Picture == w.Imgvarjo1[idx(t)].Picture)
-            return t;
-    return -1;
-}
 
 const std::vector<L> kGameLabels = {L::Lblscore1, L::Lblscore2, L::Lblbonus1, L::Lblbonus2,
                                     L::Lblbonus3, L::Lbltime1,  L::Lbltime2,  L::Lbltime3,

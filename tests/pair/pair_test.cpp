@@ -2,6 +2,8 @@
 #include "script/dump.h"
 #include "window/click_rule.h"
 
+#include "support/probes.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -13,25 +15,12 @@
 
 namespace {
 
+using mj::testing::dumpLines;
+
 using mj::board::idx;
 
 constexpr int kWhiteSideCap = 3, kWhiteBottomCap = 6, kSilverSideCap = 8, kSilverBottomCap = 11;
 constexpr int kYellowSideCap = 0, kYellowBottomCap = 2, kGreenSideCap = 9, kGreenBottomCap = 10;
-
-std::map<std::string, std::string> dumpLines(const std::string& text) {
-    std::map<std::string, std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("---", 0) == 0)
-            continue;
-        std::size_t split = line.find(' ');
-        if (line.rfind("field ", 0) == 0)
-            split = line.find(' ', 6);
-        lines[line.substr(0, split)] = line.substr(split + 1);
-    }
-    return lines;
-}
 
 // The names of the dump lines that differ, leaving out the loop counter, whose value a
 // finished loop leaves is nobody's concern, and the random scratch that Tmr1 draws into.

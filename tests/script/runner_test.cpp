@@ -1,5 +1,7 @@
 #include "script/runner.h"
 
+#include "support/probes.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,6 +9,8 @@
 #include <sstream>
 
 namespace {
+
+using mj::testing::dumpLines;
 
 struct ScriptResult {
     int status;
@@ -19,22 +23,6 @@ ScriptResult runScript(const std::string& script) {
     std::istringstream in(script);
     const int status = runner.run(in, err);
     return {status, out.str(), err.str()};
-}
-
-// The lines of a dump keyed by their first word ("field score" for fields).
-std::map<std::string, std::string> parseDump(const std::string& text) {
-    std::map<std::string, std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("---", 0) == 0)
-            continue;
-        std::size_t split = line.find(' ');
-        if (line.rfind("field ", 0) == 0)
-            split = line.find(' ', 6);
-        lines[line.substr(0, split)] = line.substr(split + 1);
-    }
-    return lines;
 }
 
 TEST(ScriptRunner, MalformedLinesEndTheRunWithStatusTwo) {
@@ -66,7 +54,7 @@ TEST(ScriptRunner, TakesBlankLinesCommentsAndEchoAsTheyStand) {
 }
 
 TEST(ScriptRunner, TheFirstScreenIsTheIdleBoard) {
-    auto d = parseDump(runScript("dump\n").out);
+    auto d = dumpLines(runScript("dump\n").out);
     // The upper layer shows grey faces 1 to 41 drawn in slot order, one draw of 41 each.
     std::minstd_rand reference(1);
     for (int s = 75; s < 150; ++s) {
@@ -114,7 +102,7 @@ TEST(ScriptRunner, Tmr1DrawsOnceEveryTwoMilliseconds) {
     std::minstd_rand reference(1);
     reference.discard(75 + 4); // the preview faces, then four ticks
     const int fifth = static_cast<int>((reference() - 1) * 150 / 2147483646);
-    EXPECT_EQ(parseDump(second)["field randomvalue"], std::to_string(fifth));
+    EXPECT_EQ(dumpLines(second)["field randomvalue"], std::to_string(fifth));
     EXPECT_EQ(run.out.rfind("--- dump at 0 ms\n", 0), 0u);
 }
 

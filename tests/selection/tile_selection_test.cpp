@@ -2,6 +2,8 @@
 #include "script/dump.h"
 #include "window/click_rule.h"
 
+#include "support/probes.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -12,23 +14,9 @@
 
 namespace {
 
-using mj::board::idx;
+using mj::testing::dumpLines;
 
-// The lines of a dump keyed by the name they start with ("field score" for a field).
-std::map<std::string, std::string> dumpLines(const std::string& text) {
-    std::map<std::string, std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (line.rfind("---", 0) == 0)
-            continue;
-        std::size_t split = line.find(' ');
-        if (line.rfind("field ", 0) == 0)
-            split = line.find(' ', 6);
-        lines[line.substr(0, split)] = line.substr(split + 1);
-    }
-    return lines;
-}
+using mj::board::idx;
 
 // The names of the dump lines that differ; the loop counter is nobody's concern.
 std::set<std::string> changedLines(const std::string& before, const std::string& after) {
