@@ -2,6 +2,7 @@
 #include "script/dump.h"
 #include "window/click_rule.h"
 
+#include "support/board_rules.h"
 #include "support/probes.h"
 
 #include <gtest/gtest.h>
@@ -70,25 +71,10 @@ class Game {
     }
     mj::PictureRef face(int t) const { return w.Imgtmalli[idx(t)].Picture; }
     mj::PictureRef corner(int t) const { return w.Imgvarjo1[idx(t)].Picture; }
-    int cornerOf(int piece) const {
-        for (int t = 0; t < mj::board::kCornerTemplates; ++t)
-            if (w.Imgvvak[idx(piece)].Picture == corner(t))
-                return t;
-        return -1;
-    }
+    int cornerOf(int piece) const { return mj::testing::cornerOf(w, piece); }
 
-    bool clickable(int s) const {
-        const mj::Image& t = w.Imgtile1[idx(s)];
-        const auto hit = mj::controlAt(w, t.Left + 240, t.Top + 300);
-        return t.Enabled && hit && *hit == mj::ControlRef{mj::ControlKind::Tile, s};
-    }
-    std::vector<int> clickableTiles() const {
-        std::vector<int> free;
-        for (int s = 0; s < mj::board::kSlots; ++s)
-            if (clickable(s))
-                free.push_back(s);
-        return free;
-    }
+    bool clickable(int s) const { return mj::testing::clickable(w, s); }
+    std::vector<int> clickableTiles() const { return mj::testing::clickableTiles(w); }
     // A clickable tile other than `s` with the same (or, with same = false, another) picture.
     int partnerOf(int s, bool same = true, std::set<int> besides = {}) const {
         for (const int t : clickableTiles())

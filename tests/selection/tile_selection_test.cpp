@@ -2,6 +2,7 @@
 #include "script/dump.h"
 #include "window/click_rule.h"
 
+#include "support/board_rules.h"
 #include "support/probes.h"
 
 #include <gtest/gtest.h>
@@ -53,18 +54,8 @@ class Selection : public ::testing::Test {
     mj::PictureRef face(int t) const { return w.Imgtmalli[idx(t)].Picture; }
     mj::PictureRef corner(int t) const { return w.Imgvarjo1[idx(t)].Picture; }
 
-    bool clickable(int s) const {
-        const mj::Image& t = w.Imgtile1[idx(s)];
-        const auto hit = mj::controlAt(w, t.Left + 240, t.Top + 300);
-        return t.Enabled && hit && *hit == mj::ControlRef{mj::ControlKind::Tile, s};
-    }
-    std::vector<int> clickableTiles() const {
-        std::vector<int> free;
-        for (int s = 0; s < mj::board::kSlots; ++s)
-            if (clickable(s))
-                free.push_back(s);
-        return free;
-    }
+    bool clickable(int s) const { return mj::testing::clickable(w, s); }
+    std::vector<int> clickableTiles() const { return mj::testing::clickableTiles(w); }
     // Two clickable tiles with different faces.
     std::pair<int, int> mismatch() const {
         const std::vector<int> free = clickableTiles();
