@@ -137,6 +137,14 @@ constexpr LabelDesign kLabelDesigns[kLabels] = {
     {LabelId::Lblbestt4, "Lblbestt4", " 0", {9480, 7800, 1095, 375}, 12, false, L, false, 24},
 };
 
+template <class Design, std::size_t N> constexpr bool inIdOrder(const Design (&designs)[N]) {
+    for (std::size_t i = 0; i < N; ++i)
+        if (static_cast<std::size_t>(designs[i].id) != i)
+            return false;
+    return true;
+}
+static_assert(inIdOrder(kButtonDesigns) && inIdOrder(kLabelDesigns));
+
 constexpr const char* kTimerNames[kTimers] = {"Tmr1", "Tmr2", "Tmr3", "Tmr4", "Tmr5"};
 
 Image imageOf(PictureRef picture, int left, int top, bool shown) {
