@@ -122,6 +122,16 @@ struct Game : ::testing::Test {
         EXPECT_FALSE(w.Tmr4.Enabled());
         EXPECT_FALSE(w.Tmr5.Enabled());
     }
+
+    // What every idle board has, however it was reached: the full-board edge look with the
+    // spare slot hidden, Start as the only button and only Tmr1 running.
+    void expectIdleBoard() const {
+        EXPECT_FALSE(w.Imgtile1[150].Visible);
+        expectFullBoardEdgeLook();
+        expectOnlyTmr1();
+        EXPECT_TRUE(w.Cmdstart.Visible);
+        EXPECT_FALSE(w.Cmdquit.Visible || w.Cmdpause.Visible || w.Cmdnew.Visible);
+    }
 };
 
 TEST_F(Game, StartAfterAQuitFromThePausedStateBeginsAfresh) {
@@ -345,11 +355,7 @@ TEST_F(Game, QuitLaysTheIdleBoardWithOneDrawOf41PerSlot) {
     expectPreviewFaces(before, 0);
     for (int s = 0; s < 150; ++s)
         EXPECT_TRUE(w.Imgtile1[idx(s)].Visible) << "slot " << s;
-    EXPECT_FALSE(w.Imgtile1[150].Visible);
-    expectFullBoardEdgeLook();
-    expectOnlyTmr1();
-    EXPECT_TRUE(w.Cmdstart.Visible);
-    EXPECT_FALSE(w.Cmdquit.Visible || w.Cmdpause.Visible || w.Cmdnew.Visible);
+    expectIdleBoard();
     EXPECT_FALSE(w.Imgpause.Visible);
     for (const L id : kGameLabels)
         EXPECT_EQ(shown(id), id == L::Lblscore1 || id == L::Lblscore2) << mj::labelName(id);
@@ -482,11 +488,7 @@ TEST_F(Game, NewGameLaysTheIdleBoardOverTheEmptyOne) {
     }
     for (int s = 75; s < 150; ++s)
         EXPECT_TRUE(w.Imgtile1[idx(s)].Visible) << "slot " << s;
-    EXPECT_FALSE(w.Imgtile1[150].Visible);
-    expectFullBoardEdgeLook();
-    expectOnlyTmr1();
-    EXPECT_TRUE(w.Cmdstart.Visible);
-    EXPECT_FALSE(w.Cmdquit.Visible || w.Cmdpause.Visible || w.Cmdnew.Visible);
+    expectIdleBoard();
     for (const L id : kGameLabels)
         EXPECT_FALSE(shown(id)) << mj::labelName(id);
     for (const L id : kBestLabels)

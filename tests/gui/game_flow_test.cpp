@@ -1,6 +1,5 @@
 #include "game/number_display.h"
-#include "qt/main_window.h"
-#include "qt/pictures.h"
+#include "gui/shown_window.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -24,15 +23,7 @@ EventResult buttonRan(ButtonId id) {
 }
 
 // The real window, shown, driven by the mouse and the keyboard.
-struct GameFlow : ::testing::Test {
-    mj::qt::MainWindow window;
-    GameFlow() {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-    const mj::Frmmahjongg& game() { return window.game(); }
-
+struct GameFlow : mj::testing::ShownWindow {
     // Alt+letter; a push button's mnemonic clicks it after a short animation.
     EventResult mnemonic(Qt::Key key) {
         QSignalSpy ran(&window, &mj::qt::MainWindow::eventRan);
@@ -55,22 +46,6 @@ struct GameFlow : ::testing::Test {
         EXPECT_FALSE(shown(ButtonId::Cmdnew));
         EXPECT_EQ(game().tilesleft, 150);
         EXPECT_TRUE(game().Tmr5.Enabled() && game().Tmr2.Enabled());
-    }
-
-    // Pixels of a shown image that no control above covers and that differ from its picture.
-    int mismatchedPixels(const QImage& screen, ControlRef ref) {
-        const mj::Image& image = *mj::imageOf(game(), ref);
-        const QImage picture = mj::qt::Pictures::load(QString::fromStdString(image.Picture->asset))
-                                   .convertToFormat(QImage::Format_RGB32);
-        int mismatched = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x) {
-                const int sx = image.Left / kPx + x, sy = image.Top / kPx + y;
-                if (mj::controlAt(game(), sx * kPx, sy * kPx) != ref)
-                    continue;
-                mismatched += screen.pixel(sx, sy) != picture.pixel(x, y);
-            }
-        return mismatched;
     }
 };
 

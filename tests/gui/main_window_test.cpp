@@ -1,5 +1,4 @@
-#include "qt/main_window.h"
-#include "qt/pictures.h"
+#include "gui/shown_window.h"
 
 #include <QDir>
 #include <QSignalSpy>
@@ -18,36 +17,8 @@ using mj::EventResult;
 
 constexpr int kPx = mj::kTwipsPerPixel;
 
-// The real window, shown, with a grab of its client area.
-struct Window : ::testing::Test {
-    mj::qt::MainWindow window;
-    Window() {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-    }
-    QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    // The topmost control on the pixel, as the click rule sees it.
-    std::optional<ControlRef> controlAtPixel(int x, int y) {
-        return mj::controlAt(window.game(), x * kPx, y * kPx);
-    }
-
-    // Every pixel of a shown image that no control above it covers, compared with its picture.
-    int mismatchedPixels(const QImage& screen, ControlRef ref) {
-        const mj::Image& image = *mj::imageOf(window.game(), ref);
-        const QImage picture = mj::qt::Pictures::load(QString::fromStdString(image.Picture->asset))
-                                   .convertToFormat(QImage::Format_RGB32);
-        int mismatched = 0;
-        for (int y = 0; y < picture.height(); ++y)
-            for (int x = 0; x < picture.width(); ++x) {
-                const int sx = image.Left / kPx + x, sy = image.Top / kPx + y;
-                if (controlAtPixel(sx, sy) != ref)
-                    continue;
-                mismatched += screen.pixel(sx, sy) != picture.pixel(x, y);
-            }
-        return mismatched;
-    }
-
+// The real window, shown.
+struct Window : mj::testing::ShownWindow {
     EventResult clickPixel(int x, int y) {
         QSignalSpy ran(&window, &mj::qt::MainWindow::eventRan);
         QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, QPoint(x, y));

@@ -1,15 +1,13 @@
-#include "qt/main_window.h"
-#include "qt/pictures.h"
+#include "gui/shown_window.h"
+#include "support/board_rules.h"
 
 #include <QDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <optional>
 #include <utility>
-#include <vector>
 
 namespace {
 
@@ -20,49 +18,8 @@ using mj::board::idx;
 constexpr int kPx = mj::kTwipsPerPixel;
 
 // The real window with a game started by a click on Start.
-struct PairOnScreen : ::testing::Test {
-    mj::qt::MainWindow window;
-    PairOnScreen() {
-        window.show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton);
-    }
-    const mj::Frmmahjongg& game() { return window.game(); }
-    QImage grab() { return window.grab().toImage().convertToFormat(QImage::Format_RGB32); }
-
-    std::optional<ControlRef> controlAtPixel(int x, int y) {
-        return mj::controlAt(game(), x * kPx, y * kPx);
-    }
-    QPoint centre(int s) {
-        const mj::Image& t = game().Imgtile1[idx(s)];
-        return {(t.Left + 240) / kPx, (t.Top + 300) / kPx};
-    }
-    bool clickable(int s) {
-        const QPoint p = centre(s);
-        return game().Imgtile1[idx(s)].Enabled &&
-               controlAtPixel(p.x(), p.y()) == ControlRef{ControlKind::Tile, s};
-    }
-    std::pair<int, int> freeMatchingPair() {
-        std::vector<int> free;
-        for (int s = 0; s < mj::board::kSlots; ++s)
-            if (clickable(s))
-                free.push_back(s);
-        for (const int a : free)
-            for (const int b : free)
-                if (a != b && game().Imgtile1[idx(a)].Picture == game().Imgtile1[idx(b)].Picture)
-                    return {a, b};
-        return {-1, -1};
-    }
-    void clickTile(int s) { QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, centre(s)); }
-
-    const QImage& pixelsOf(mj::PictureRef picture) {
-        auto [at, added] = pixels.try_emplace(picture);
-        if (added)
-            at->second = mj::qt::Pictures::load(QString::fromStdString(picture->asset))
-                             .convertToFormat(QImage::Format_RGB32);
-        return at->second;
-    }
-    std::map<mj::PictureRef, QImage> pixels;
+struct PairOnScreen : mj::testing::ShownWindow {
+    PairOnScreen() { QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton); }
 
     // Every pixel of the tile's rectangle shows what the topmost control there holds, or the
     // green background where no control lies; returns the number of pixels that do not.
@@ -87,7 +44,7 @@ struct PairOnScreen : ::testing::Test {
 };
 
 TEST_F(PairOnScreen, AMatchedPairShowsYellowAndIsGoneHalfASecondLater) {
-    const auto [a, b] = freeMatchingPair();
+    const auto [a, b] = mj::testing::matchingPair(game());
     ASSERT_GE(a, 0) << "no free matching pair on the board";
     int white = -1;
     for (int t = 42; t < 84; ++t)

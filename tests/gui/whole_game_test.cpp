@@ -1,4 +1,4 @@
-#include "qt/main_window.h"
+#include "gui/shown_window.h"
 #include "support/board_rules.h"
 
 #include <QDir>
@@ -8,22 +8,12 @@
 
 namespace {
 
-using mj::board::idx;
-
-constexpr int kPx = mj::kTwipsPerPixel;
-
-// The pixel at the centre of a slot's tile.
-QPoint centreOf(const mj::Image& tile) {
-    return QPoint((tile.Left + 240) / kPx, (tile.Top + 300) / kPx);
-}
-
 using mj::testing::clickable;
 
 // A whole game played with real mouse clicks and the real timers, to the game-over screen.
-TEST(WholeGameOnScreen, PlaysToTheGameOverScreen) {
-    mj::qt::MainWindow window;
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+using WholeGameOnScreen = mj::testing::ShownWindow;
+
+TEST_F(WholeGameOnScreen, PlaysToTheGameOverScreen) {
     const mj::Frmmahjongg& game = window.game();
     QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton);
     ASSERT_TRUE(game.Cmdquit.Visible);
@@ -40,8 +30,8 @@ TEST(WholeGameOnScreen, PlaysToTheGameOverScreen) {
     for (const auto& [a, b] : order) {
         ASSERT_TRUE(clickable(game, a) && clickable(game, b)) << a << " and " << b;
         const int left = game.tilesleft;
-        QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, centreOf(game.Imgtile1[idx(a)]));
-        QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, centreOf(game.Imgtile1[idx(b)]));
+        clickTile(a);
+        clickTile(b);
         ASSERT_TRUE(game.Tmr3.Enabled()) << a << " and " << b << " should match";
         ASSERT_TRUE(QTest::qWaitFor([&] { return game.tilesleft == left - 2; }, 2000));
     }
@@ -55,8 +45,8 @@ TEST(WholeGameOnScreen, PlaysToTheGameOverScreen) {
     EXPECT_FALSE(window.button(mj::ButtonId::Cmdquit).isVisible());
     EXPECT_FALSE(window.button(mj::ButtonId::Cmdpause).isVisible());
     // The board is empty green, and the best labels are on view.
-    for (int y = 1920 / kPx; y < 6480 / kPx; y += 7)
-        for (int x = 240 / kPx; x < 11640 / kPx; x += 7)
+    for (int y = 1920 / mj::kTwipsPerPixel; y < 6480 / mj::kTwipsPerPixel; y += 7)
+        for (int x = 240 / mj::kTwipsPerPixel; x < 11640 / mj::kTwipsPerPixel; x += 7)
             if (!window.button(mj::ButtonId::Cmdnew).geometry().contains(x, y)) {
                 ASSERT_EQ(screen.pixel(x, y), qRgb(0x00, 0xFF, 0x00)) << x << "," << y;
             }

@@ -1,129 +1,34 @@
-#include "platform/virtual_clock.h"
-#include "script/dump.h"
-#include "window/click_rule.h"
 
-#include "support/board_rules.h"
+#include "support/dealt_game.h"
 #include "support/probes.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <memory>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+using mj::testing::changedLines;
 using mj::testing::dumpLines;
+using mj::testing::pieceLine;
+using mj::testing::tileLine;
 
 using mj::board::idx;
 
 constexpr int kWhiteSideCap = 3, kWhiteBottomCap = 6, kSilverSideCap = 8, kSilverBottomCap = 11;
 constexpr int kYellowSideCap = 0, kYellowBottomCap = 2, kGreenSideCap = 9, kGreenBottomCap = 10;
 
-// The names of the dump lines that differ, leaving out the loop counter, whose value a
-// finished loop leaves is nobody's concern, and the random scratch that Tmr1 draws into.
-std::set<std::string> changedLines(const std::string& before, const std::string& after) {
-    const auto a = dumpLines(before), b = dumpLines(after);
-    std::set<std::string> changed;
-    for (const auto& [name, rest] : a)
-        if (b.at(name) != rest && name != "field loopindex" && name != "field randomvalue")
-            changed.insert(name);
-    return changed;
-}
-
-std::string tileLine(int s) {
-    return "Imgtile1(" + std::to_string(s) + ")";
-}
-std::string pieceLine(int k) {
-    return "Imgvvak(" + std::to_string(k) + ")";
-}
-
-// A game dealt after 1000 ms, played through the click rule on a virtual clock.
-class Game {
+// A dealt game, with what these tests ask of its corner pieces.
+class Game : public mj::testing::DealtGame {
   public:
-    Game() {
-        w.Form_Load();
-        clock.sync();
-        clock.advance(1000);
-        press(mj::ButtonId::Cmdstart);
-    }
-
-    void press(mj::ButtonId id) {
-        mj::clickButton(w, id);
-        clock.sync();
-    }
-    void click(int s) {
-        const mj::Image& t = w.Imgtile1[idx(s)];
-        mj::clickAt(w, t.Left + 240, t.Top + 300);
-        clock.sync();
-    }
-    void wait(std::int64_t ms) { clock.advance(ms); }
-    std::string dump() const { return mj::dump(w, clock.now()); }
-
-    int templateOf(int s) const {
-        for (int t = 0; t < mj::board::kFaceTemplates; ++t)
-            if (w.Imgtile1[idx(s)].Picture == w.Imgtmalli[idx(t)].Picture)
-                return t;
-        return -1;
-    }
-    mj::PictureRef face(int t) const { return w.Imgtmalli[idx(t)].Picture; }
-    mj::PictureRef corner(int t) const { return w.Imgvarjo1[idx(t)].Picture; }
-    int cornerOf(int piece) const { return mj::testing::cornerOf(w, piece); }
-
-    bool clickable(int s) const { return mj::testing::clickable(w, s); }
-    std::vector<int> clickableTiles() const { return mj::testing::clickableTiles(w); }
-    // A clickable tile other than `s` with the same (or, with same = false, another) picture.
-    int partnerOf(int s, bool same = true, std::set<int> besides = {}) const {
-        for (const int t : clickableTiles())
-            if (t != s && !besides.count(t) &&
-                (w.Imgtile1[idx(t)].Picture == w.Imgtile1[idx(s)].Picture) == same)
-                return t;
-        return -1;
-    }
-    std::pair<int, int> matchingPair() const {
-        for (const int a : clickableTiles())
-            if (const int b = partnerOf(a); b >= 0)
-                return {a, b};
-        return {-1, -1};
-    }
-
-    // Takes off a matching pair that uncovers a lower tile whose face corner piece then shows
-    // a white cap, and returns that lower tile (-1 if the board has none).
-    int uncoverLowerTileWithCap() {
-        auto present = [this](int s) {
-            return s != mj::board::kNone && w.Imgtile1[idx(s)].Visible;
-        };
-        for (const int upper : clickableTiles()) {
-            const int lower = upper - 75;
-            if (lower < 0 || mj::board::isInterior(lower))
-                continue;
-            const mj::board::PointCells cells =
-                mj::board::pointCells(mj::board::faceCornerPiece(lower));
-            if (present(cells.se) || present(cells.ne) == present(cells.sw))
-                continue;
-            if (const int partner = partnerOf(upper, true, {cells.ne, cells.sw}); partner >= 0) {
-                click(upper);
-                click(partner);
-                wait(500);
-                return lower;
-            }
-        }
-        return -1;
-    }
-
     bool anyPieceShows(int t) const {
         for (const mj::Image& piece : w.Imgvvak)
             if (piece.Picture == corner(t))
                 return true;
         return false;
     }
-
-    mj::MinimalStandard random;
-    mj::Frmmahjongg w{random};
-    mj::VirtualClock clock{w};
 };
 
 TEST(PairCheck, AMatchTurnsBothTilesYellowAndFreezesTheBonusOfThatMoment) {

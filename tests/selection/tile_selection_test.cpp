@@ -1,109 +1,24 @@
-#include "platform/virtual_clock.h"
-#include "script/dump.h"
 #include "window/click_rule.h"
 
-#include "support/board_rules.h"
+#include "support/dealt_game.h"
 #include "support/probes.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <set>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+using mj::testing::changedLines;
 using mj::testing::dumpLines;
+using mj::testing::tileLine;
 
 using mj::board::idx;
 
-// The names of the dump lines that differ; the loop counter is nobody's concern.
-std::set<std::string> changedLines(const std::string& before, const std::string& after) {
-    const auto a = dumpLines(before), b = dumpLines(after);
-    std::set<std::string> changed;
-    for (const auto& [name, rest] : a)
-        if (b.at(name) != rest && name != "field loopindex")
-            changed.insert(name);
-    return changed;
-}
-
-std::string tileLine(int s) {
-    return "Imgtile1(" + std::to_string(s) + ")";
-}
-
 // A board dealt after 1000 ms, played through the click rule with a virtual clock.
-class Selection : public ::testing::Test {
-  protected:
-    Selection() {
-        w.Form_Load();
-        clock.sync();
-        clock.advance(1000);
-        mj::clickButton(w, mj::ButtonId::Cmdstart);
-        clock.sync();
-    }
-
-    // The index of the face template whose picture the tile holds, or -1.
-    int templateOf(int s) const {
-        for (int t = 0; t < mj::board::kFaceTemplates; ++t)
-            if (w.Imgtile1[idx(s)].Picture == w.Imgtmalli[idx(t)].Picture)
-                return t;
-        return -1;
-    }
-    mj::PictureRef face(int t) const { return w.Imgtmalli[idx(t)].Picture; }
-    mj::PictureRef corner(int t) const { return w.Imgvarjo1[idx(t)].Picture; }
-
-    bool clickable(int s) const { return mj::testing::clickable(w, s); }
-    std::vector<int> clickableTiles() const { return mj::testing::clickableTiles(w); }
-    // Two clickable tiles with different faces.
-    std::pair<int, int> mismatch() const {
-        const std::vector<int> free = clickableTiles();
-        for (const int a : free)
-            for (const int b : free)
-                if (templateOf(a) != templateOf(b))
-                    return {a, b};
-        return {-1, -1};
-    }
-
-    void click(int s) {
-        const mj::Image& t = w.Imgtile1[idx(s)];
-        mj::clickAt(w, t.Left + 240, t.Top + 300);
-        clock.sync();
-    }
-    std::string dump() const { return mj::dump(w, clock.now()); }
-
-    // Takes off a matching pair that uncovers a lower tile whose face corner piece then shows
-    // a white cap; returns that lower tile, or -1.
-    int uncoverLowerTileWithCap() {
-        const std::vector<int> free = clickableTiles();
-        for (const int upper : free) {
-            const int lower = upper - 75;
-            if (lower < 0 || mj::board::isInterior(lower))
-                continue;
-            const mj::board::PointCells cells =
-                mj::board::pointCells(mj::board::faceCornerPiece(lower));
-            auto present = [this](int s) {
-                return s != mj::board::kNone && w.Imgtile1[idx(s)].Visible;
-            };
-            if (present(cells.se) || present(cells.ne) == present(cells.sw))
-                continue;
-            for (const int partner : free)
-                if (partner != upper && partner != cells.ne && partner != cells.sw &&
-                    w.Imgtile1[idx(partner)].Picture == w.Imgtile1[idx(upper)].Picture) {
-                    click(upper);
-                    click(partner);
-                    clock.advance(500);
-                    return lower;
-                }
-        }
-        return -1;
-    }
-
-    mj::MinimalStandard random;
-    mj::Frmmahjongg w{random};
-    mj::VirtualClock clock{w};
-};
+class Selection : public ::testing::Test, public mj::testing::DealtGame {};
 
 TEST_F(Selection, AFirstClickTurnsAFreeWhiteTileGreyAndChangesNothingElse) {
     const std::vector<int> free = clickableTiles();

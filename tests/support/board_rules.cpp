@@ -31,6 +31,15 @@ std::vector<int> clickableTiles(const Frmmahjongg& w) {
     return tiles;
 }
 
+std::pair<int, int> matchingPair(const Frmmahjongg& w) {
+    const std::vector<int> free = clickableTiles(w);
+    for (std::size_t i = 0; i < free.size(); ++i)
+        for (std::size_t j = i + 1; j < free.size(); ++j)
+            if (w.Imgtile1[idx(free[i])].Picture == w.Imgtile1[idx(free[j])].Picture)
+                return {free[i], free[j]};
+    return {-1, -1};
+}
+
 std::vector<std::string> boardFaults(const Frmmahjongg& w) {
     std::vector<std::string> faults;
     auto fault = [&](const std::string& what, int i) {

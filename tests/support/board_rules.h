@@ -20,6 +20,9 @@ bool clickable(const Frmmahjongg& w, int slot);
 // The clickable tiles, in ascending slot order.
 std::vector<int> clickableTiles(const Frmmahjongg& w);
 
+// Two clickable tiles with one face, or {-1, -1}.
+std::pair<int, int> matchingPair(const Frmmahjongg& w);
+
 // What differs between the board and its rules: every side-free flag of a present tile, every
 // edge piece and every corner piece (visibility, and the template of a shown one), and a
 // tile being clickable exactly when it is present, uncovered and free at a side. Empty when
