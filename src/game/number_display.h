@@ -9,12 +9,18 @@ namespace mj {
 // The digits of n, after a blank when n is 0 or more and after a minus sign when it is
 // negative: " 0", " 150", "-250".
 inline std::string numberDisplay(std::int64_t n) {
-    return n < 0 ? std::to_string(n) : " " + std::to_string(n);
+    std::string text(n < 0 ? "" : " ");
+    text += std::to_string(n);
+    return text;
 }
 
 // A seconds value 0 to 59 as three characters: " 00" to " 09", then " 10" to " 59".
 inline std::string secondsDisplay(std::int64_t n) {
-    return n > 9 ? numberDisplay(n) : " 0" + std::to_string(n);
+    if (n > 9)
+        return numberDisplay(n);
+    std::string text(" 0");
+    text += std::to_string(n);
+    return text;
 }
 
 } // namespace mj

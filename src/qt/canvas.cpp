@@ -6,8 +6,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <ranges>
-
 namespace mj::qt {
 
 namespace {
@@ -68,7 +66,9 @@ void Canvas::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.fillRect(dirty, toQColor(Frmmahjongg::BackColor));
     // From the bottom of the drawing order to its top; the buttons are widgets of their own.
-    for (const ControlRef ref : std::views::reverse(drawingOrder())) {
+    const std::span<const ControlRef> order = drawingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const ControlRef ref = *it;
         switch (ref.kind) {
         case ControlKind::Button:
         case ControlKind::Timer:

@@ -50,8 +50,16 @@ std::optional<ButtonId> buttonNamed(std::string_view name) {
     return std::nullopt;
 }
 
+// The words one after another, as one text.
+std::string joined(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts)
+        text += part;
+    return text;
+}
+
 std::string quoted(std::string_view word) {
-    return "'" + std::string(word) + "'";
+    return joined({"'", word, "'"});
 }
 
 } // namespace
@@ -87,10 +95,10 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
 
     const auto expect = [&](std::size_t arguments) -> std::optional<std::string> {
         if (w.size() - 1 < arguments)
-            return quoted(command) + " needs " + std::to_string(arguments) +
-                   (arguments == 1 ? " argument" : " arguments");
+            return joined({quoted(command), " needs ", std::to_string(arguments),
+                           arguments == 1 ? " argument" : " arguments"});
         if (w.size() - 1 > arguments)
-            return "extra word " + quoted(w[arguments + 1]) + " after " + quoted(command);
+            return joined({"extra word ", quoted(w[arguments + 1]), " after ", quoted(command)});
         return std::nullopt;
     };
     const auto numbers = [&](std::size_t count, std::int64_t(&values)[2]) {
@@ -98,7 +106,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
         for (std::size_t i = 0; !error && i < count; ++i) {
             const auto value = number(w[i + 1]);
             if (!value)
-                error = quoted(w[i + 1]) + " is not a whole number, 0 or more";
+                error = joined({quoted(w[i + 1]), " is not a whole number, 0 or more"});
             else
                 values[i] = *value;
         }
@@ -118,7 +126,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
         if (auto error = numbers(1, n))
             return error;
         if (n[0] > board::kSpareSlot)
-            return "no tile " + quoted(w[1]) + " (tiles are 0 to 150)";
+            return joined({"no tile ", quoted(w[1]), " (tiles are 0 to 150)"});
         const Image& tile = window_.Imgtile1[board::idx(static_cast<int>(n[0]))];
         clickPixel((tile.Left + 240) / kTwipsPerPixel, (tile.Top + 300) / kTwipsPerPixel);
     } else if (command == "press") {
@@ -126,7 +134,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
             return error;
         const auto id = buttonNamed(w[1]);
         if (!id)
-            return "no button " + quoted(w[1]);
+            return joined({"no button ", quoted(w[1])});
         const Button& b = window_.button(*id);
         clickPixel((b.Left + b.Width / 2) / kTwipsPerPixel,
                    (b.Top + b.Height / 2) / kTwipsPerPixel);
@@ -137,7 +145,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
         const bool letter = key.size() == 1 &&
                             ((key[0] >= 'a' && key[0] <= 'z') || (key[0] >= 'A' && key[0] <= 'Z'));
         if (!letter)
-            return quoted(key) + " is not one letter";
+            return joined({quoted(key), " is not one letter"});
         pressMnemonic(window_, key[0]);
         clock_.sync();
     } else if (command == "dump") {
@@ -145,7 +153,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
             return error;
         out_ << dump(window_, clock_.now());
     } else {
-        return "unknown command " + quoted(command);
+        return joined({"unknown command ", quoted(command)});
     }
     return std::nullopt;
 }

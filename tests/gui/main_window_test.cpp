@@ -15,8 +15,6 @@ using mj::ControlKind;
 using mj::ControlRef;
 using mj::EventResult;
 
-constexpr int kPx = mj::kTwipsPerPixel;
-
 // The real window, shown.
 struct Window : mj::testing::ShownWindow {
     EventResult clickPixel(int x, int y) {

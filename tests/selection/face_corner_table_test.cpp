@@ -31,8 +31,10 @@ bool sameRow(FaceCornerRow a, FaceCornerRow b) {
 }
 
 std::string describe(FaceCornerRow row) {
-    return "(" + std::to_string(row.slot) + ", " +
-           (row.shape == CapShape::Side ? "side" : "bottom") + ")";
+    std::string text("(");
+    text += std::to_string(row.slot);
+    text += row.shape == CapShape::Side ? ", side)" : ", bottom)";
+    return text;
 }
 
 TEST(FaceCornerTable, HoldsTheListedRowsInSlotOrderSideCapFirst) {
