@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Builds, tests and runs the game on a Debian machine, installing what the build needs.
-#   ./dev.sh test       build everything and run every test
+#   ./dev.sh test       build everything with GCC and run every test
 #   ./dev.sh play       build the game and open its window
 #   ./dev.sh sanitize   build and run the tests under AddressSanitizer and UBSan
-#   ./dev.sh fuzz [S]   fuzz the script runner's reading of scripts for S seconds (60)
+#   ./dev.sh clang      build everything with clang and run every test
+#   ./dev.sh release    a Release build with the default options, as a user or packager makes it
+#   ./dev.sh core       the core alone, without Qt, with GCC and with clang, and its tests
+#   ./dev.sh fuzz [S]   fuzz the script runner for S seconds (60)
+# Warnings are errors in every build here but the release one, which fails on any warning too.
 set -euo pipefail
 cd "$(dirname "$0")"
 
 packages=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           qt6-base-dev libgl-dev fonts-lato)
+jobs=$(nproc)
 
 install_missing() {
     local missing=()
@@ -27,11 +32,12 @@ build() { # build DIR [cmake options...]
     local dir=$1
     shift
     cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DMAHJONGG_WERROR=ON "$@"
-    cmake --build "$dir" --parallel
+    cmake --build "$dir" --parallel "$jobs"
 }
 
 run_tests() { # run_tests DIR
-    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure --parallel "$(nproc)"
+    QT_QPA_PLATFORM=offscreen ctest --test-dir "$1" --output-on-failure --parallel "$jobs" \
+        --no-tests=error
 }
 
 case "${1:-}" in
@@ -46,13 +52,43 @@ sanitize)
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         run_tests build-sanitize
     ;;
+clang)
+    install_missing clang
+    CXX=clang++ build build-clang
+    run_tests build-clang
+    ;;
+release)
+    install_missing
+    # Exactly what the README tells a user: the default generator and options, no -Werror.
+    rm -rf build-release
+    cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release
+    cmake --build build-release --parallel "$jobs" 2>&1 | tee build-release/build.log
+    if grep -n "warning:" build-release/build.log; then
+        echo "the Release build gave warnings" >&2
+        exit 1
+    fi
+    run_tests build-release
+    ;;
+core)
+    install_missing clang
+    build build-core -DMAHJONGG_GUI=OFF
+    run_tests build-core
+    CXX=clang++ build build-core-clang -DMAHJONGG_GUI=OFF
+    run_tests build-core-clang
+    ;;
 fuzz)
     install_missing clang libclang-rt-14-dev
     CXX=clang++ build build-fuzz -DMAHJONGG_GUI=OFF -DMAHJONGG_TESTS=OFF -DMAHJONGG_BENCHMARKS=OFF \
         -DMAHJONGG_FUZZ=ON -DMAHJONGG_SANITIZE=ON
+    # The code under test must feed coverage back to the fuzzer, not only the target.
+    if ! nm build-fuzz/src/CMakeFiles/mahjongg-script-lib.dir/script/runner.cpp.o |
+        grep -q __sanitizer_cov; then
+        echo "the script runner carries no coverage instrumentation" >&2
+        exit 1
+    fi
     mkdir -p build-fuzz/corpus
     ./build-fuzz/fuzz/script_fuzzer -max_total_time="${2:-60}" -timeout=10 -max_len=512 \
-        build-fuzz/corpus fuzz/corpus
+        -print_final_stats=1 build-fuzz/corpus fuzz/corpus
     ;;
 play)
     install_missing
@@ -60,7 +96,7 @@ play)
     exec ./build/src/mahjongg
     ;;
 *)
-    sed -n '2,6s/^# \{0,1\}//p' "$0"
+    sed -n '2,9s/^# \{0,1\}//p' "$0"
     exit 2
     ;;
 esac

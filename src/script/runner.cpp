@@ -15,32 +15,10 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-std::vector<std::string_view> words(std::string_view line) {
-    std::vector<std::string_view> result;
-    std::size_t i = 0;
-    while (i < line.size()) {
-        while (i < line.size() && isBlank(line[i]))
-            ++i;
-        const std::size_t start = i;
-        while (i < line.size() && !isBlank(line[i]))
-            ++i;
-        if (i > start)
-            result.push_back(line.substr(start, i - start));
-    }
-    return result;
-}
-
-// A whole decimal number, 0 or more; too many digits to hold is no number either.
-std::optional<std::int64_t> number(std::string_view word) {
-    if (word.empty() || word.size() > 18)
-        return std::nullopt;
-    std::int64_t value = 0;
-    for (const char c : word) {
-        if (c < '0' || c > '9')
-            return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+std::string_view withoutCarriageReturn(std::string_view line) {
+    if (!line.empty() && line.back() == '\r')
+        line.remove_suffix(1);
+    return line;
 }
 
 std::optional<ButtonId> buttonNamed(std::string_view name) {
@@ -64,24 +42,54 @@ std::string quoted(std::string_view word) {
 
 } // namespace
 
+std::vector<std::string_view> scriptWords(std::string_view line) {
+    line = withoutCarriageReturn(line);
+    std::vector<std::string_view> result;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        while (i < line.size() && isBlank(line[i]))
+            ++i;
+        const std::size_t start = i;
+        while (i < line.size() && !isBlank(line[i]))
+            ++i;
+        if (i > start)
+            result.push_back(line.substr(start, i - start));
+    }
+    return result;
+}
+
+std::optional<std::int64_t> scriptNumber(std::string_view word) {
+    if (word.empty())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (const char c : word) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        const int digit = c - '0';
+        value = value > (kHugeNumber - digit) / 10 ? kHugeNumber : value * 10 + digit;
+    }
+    return value;
+}
+
 ScriptRunner::ScriptRunner(std::ostream& out) : out_(out), window_(random_), clock_(window_) {
     window_.Form_Load();
     clock_.sync();
 }
 
 void ScriptRunner::clickPixel(std::int64_t x, std::int64_t y) {
-    // Pixels outside the client area hit nothing; checking first keeps huge numbers in range.
-    if (x * kTwipsPerPixel >= Frmmahjongg::ClientWidth ||
-        y * kTwipsPerPixel >= Frmmahjongg::ClientHeight)
+    // Pixels outside the client area hit nothing. The check comes before any arithmetic, so a
+    // number of any size stays in range.
+    constexpr int kLastX = (Frmmahjongg::ClientWidth - 1) / kTwipsPerPixel;
+    constexpr int kLastY = (Frmmahjongg::ClientHeight - 1) / kTwipsPerPixel;
+    if (x > kLastX || y > kLastY)
         return;
     clickAt(window_, static_cast<int>(x) * kTwipsPerPixel, static_cast<int>(y) * kTwipsPerPixel);
     clock_.sync();
 }
 
 std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
-    const std::vector<std::string_view> w = words(line);
+    line = withoutCarriageReturn(line);
+    const std::vector<std::string_view> w = scriptWords(line);
     if (w.empty() || w[0].front() == '#')
         return std::nullopt;
     const std::string_view command = w[0];
@@ -104,7 +112,7 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
     const auto numbers = [&](std::size_t count, std::int64_t(&values)[2]) {
         std::optional<std::string> error = expect(count);
         for (std::size_t i = 0; !error && i < count; ++i) {
-            const auto value = number(w[i + 1]);
+            const auto value = scriptNumber(w[i + 1]);
             if (!value)
                 error = joined({quoted(w[i + 1]), " is not a whole number, 0 or more"});
             else
@@ -117,6 +125,9 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
     if (command == "wait") {
         if (auto error = numbers(1, n))
             return error;
+        if (n[0] > kLatestMs - clock_.now())
+            return joined({quoted(w[1]), " is too large: the clock runs to ",
+                           std::to_string(kLatestMs), " ms at most"});
         clock_.advance(n[0]);
     } else if (command == "click") {
         if (auto error = numbers(2, n))
@@ -159,17 +170,29 @@ std::optional<std::string> ScriptRunner::runLine(std::string_view line) {
 }
 
 int ScriptRunner::run(std::istream& in, std::ostream& err) {
+    const auto written = [&] {
+        if (out_.flush())
+            return true;
+        err << "mahjongg-script: the output cannot be written\n";
+        return false;
+    };
     std::string line;
     for (long number = 1; std::getline(in, line); ++number) {
         if (const auto error = runLine(line)) {
-            out_.flush();
+            if (!written())
+                return kCannotWrite;
             err << "mahjongg-script: line " << number << ": " << *error << '\n';
-            return 2;
+            return kMalformed;
         }
+        // A write that failed ends the run; what is still buffered shows at the flush.
+        if (!out_ && !written())
+            return kCannotWrite;
     }
+    if (!written())
+        return kCannotWrite;
     if (in.bad()) {
         err << "mahjongg-script: the script cannot be read\n";
-        return 2;
+        return kMalformed;
     }
     return 0;
 }

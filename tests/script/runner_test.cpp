@@ -117,12 +117,72 @@ TEST(ScriptRunner, ClicksThatReachNoHandlerChangeNothing) {
         "click 784 10",         // just right of the client area
         "click 10 593",         // just below it
         "click 999999999999 5", // far outside
-        "press Cmdquit",        // a hidden button: what lies beneath takes the click
-        "key q",                // the mnemonic of a hidden button
-        "tile 150",             // the spare slot is never shown
+        // Coordinates whose twips would not fit 64 bits: a wrapped product must not land
+        // inside the window.
+        "click 614891469123651721 0", "click 614891471127970184 476", "click 0 614891469123651721",
+        "click 99999999999999999999999999 5",
+        "press Cmdquit", // a hidden button: what lies beneath takes the click
+        "key q",         // the mnemonic of a hidden button
+        "tile 150",      // the spare slot is never shown
     };
     for (const char* click : clicks)
         EXPECT_EQ(runScript(std::string(click) + "\ndump\n").out, before) << click;
+}
+
+// Numbers have any number of digits, leading zeros included.
+TEST(ScriptRunner, ReadsNumbersOfAnyLength) {
+    const std::string zeros(40, '0');
+    const std::pair<std::string, std::string> same[] = {
+        {"wait 0000000000000000001\n", "wait 1\n"},
+        {"wait " + zeros + "10\n", "wait 10\n"},
+        {"wait 1000\npress Cmdstart\ntile " + zeros + "76\n",
+         "wait 1000\npress Cmdstart\ntile 76\n"},
+        {"click " + zeros + "146 0000140\n", "click 146 140\n"},
+    };
+    for (const auto& [script, plain] : same) {
+        const ScriptResult long_ = runScript(script + "dump\n"),
+                           short_ = runScript(plain + "dump\n");
+        EXPECT_EQ(long_.status, 0) << script << long_.err;
+        EXPECT_EQ(long_.out, short_.out) << script;
+    }
+}
+
+TEST(ScriptRunner, AWaitBeyondTheClocksRangeIsTooLarge) {
+    const std::string latest = std::to_string(mj::ScriptRunner::kLatestMs);
+    const std::string scripts[] = {
+        "echo x\nwait " + std::to_string(mj::ScriptRunner::kLatestMs + 1) + "\n",
+        "wait 1\nwait " + latest + "\n",
+        "echo x\nwait 99999999999999999999999999999999\n",
+    };
+    for (const std::string& script : scripts) {
+        const ScriptResult run = runScript(script + "echo never\n");
+        EXPECT_EQ(run.status, 2) << script;
+        EXPECT_EQ(run.err.rfind("mahjongg-script: line 2: ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find("is too large"), std::string::npos) << run.err;
+        EXPECT_EQ(run.out.find("never"), std::string::npos);
+    }
+}
+
+// A stream whose every write fails, as on a full disk or a closed pipe.
+class FailingBuffer : public std::streambuf {
+  protected:
+    int_type overflow(int_type) override { return traits_type::eof(); }
+    std::streamsize xsputn(const char*, std::streamsize) override { return 0; }
+};
+
+TEST(ScriptRunner, OutputThatCannotBeWrittenEndsTheRunWithAnError) {
+    const std::string scripts[] = {"dump\npress Cmdstart\n", "echo a\npress Cmdstart\n",
+                                   "echo a\nwait -1\npress Cmdstart\n"};
+    for (const std::string& script : scripts) {
+        FailingBuffer failing;
+        std::ostream out(&failing);
+        std::ostringstream err;
+        mj::ScriptRunner runner(out);
+        std::istringstream in(script);
+        EXPECT_EQ(runner.run(in, err), mj::ScriptRunner::kCannotWrite) << script;
+        EXPECT_EQ(err.str(), "mahjongg-script: the output cannot be written\n") << script;
+        EXPECT_TRUE(runner.window().Cmdstart.Visible) << "the run went on after the failure";
+    }
 }
 
 } // namespace
