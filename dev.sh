@@ -87,7 +87,7 @@ fuzz)
         exit 1
     fi
     mkdir -p build-fuzz/corpus
-    ./build-fuzz/fuzz/script_fuzzer -max_total_time="${2:-60}" -timeout=10 -max_len=512 \
+    ./build-fuzz/fuzz/script_fuzzer -max_total_time="${2:-60}" -timeout=10 -max_len=4096 \
         -print_final_stats=1 build-fuzz/corpus fuzz/corpus
     ;;
 play)
