@@ -86,6 +86,8 @@ fuzz)
         echo "the script runner carries no coverage instrumentation" >&2
         exit 1
     fi
+    # Inputs that once crashed or hung the target must run cleanly first.
+    ./build-fuzz/fuzz/script_fuzzer -timeout=10 fuzz/regressions/*
     mkdir -p build-fuzz/corpus
     ./build-fuzz/fuzz/script_fuzzer -max_total_time="${2:-60}" -timeout=10 -max_len=4096 \
         -print_final_stats=1 build-fuzz/corpus fuzz/corpus
