@@ -129,11 +129,19 @@ QPoint Canvas::twipsAt(QPointF pixel) const {
     return {twips(p.x()), twips(p.y())};
 }
 
-void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
         return;
     const QPoint at = twipsAt(event->position());
-    onClick_(at.x(), at.y());
+    gesture_.press(window_, at.x(), at.y());
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = twipsAt(event->position());
+    if (gesture_.release(window_, at.x(), at.y()))
+        onClick_(at.x(), at.y());
 }
 
 } // namespace mj::qt

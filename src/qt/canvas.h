@@ -3,6 +3,7 @@
 #pragma once
 
 #include "qt/pictures.h"
+#include "window/click_gesture.h"
 #include "window/frmmahjongg.h"
 
 #include <QFont>
@@ -34,6 +35,9 @@ class Canvas : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    // A double click comes as a press, a release, a double click and a release; QWidget
+    // hands the double click on as a press, so it makes a second click.
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
@@ -44,6 +48,7 @@ class Canvas : public QWidget {
     const Pictures& pictures_;
     std::function<void(int, int)> onClick_;
     std::array<QFont, kLabels> fonts_;
+    ClickGesture gesture_;
     int zoom_ = 0;
     int paints_ = 0;
 };
