@@ -112,4 +112,20 @@ QImage iconPicture(int size) {
     return icon;
 }
 
+QImage themeIconPicture(int size) {
+    // 48 is no whole multiple of 32. The small image, the same mouse sampled at half the
+    // size, fills it three times over with its cable still reaching the top edge; the large one
+    // unscaled would leave the cable hanging short of it.
+    const int source = size % 32 == 0 ? 32 : 16;
+    const QImage drawing = iconPicture(source);
+    const int factor = size / source;
+    QImage icon(size, size, QImage::Format_ARGB32);
+    for (int y = 0; y < size; ++y) {
+        for (int x = 0; x < size; ++x) {
+            icon.setPixel(x, y, drawing.pixel(x / factor, y / factor));
+        }
+    }
+    return icon;
+}
+
 } // namespace pictures

@@ -1,8 +1,9 @@
 // Draws every picture of the game into PNG files:
 //   mahjongg-picture-generator OUTDIR
 // writes OUTDIR/faces/000.png to 125.png, start.png, corners/00.png to 11.png, edge-right.png,
-// edge-bottom.png, icon-32.png, icon-16.png and pause.png. Run it with QT_QPA_PLATFORM=offscreen
-// where there is no display.
+// edge-bottom.png, icon-32.png, icon-16.png, pause.png, and icons/48.png, 64.png, 128.png and
+// 256.png for the desktop's icon theme. Run it with QT_QPA_PLATFORM=offscreen where there is no
+// display.
 
 #include "board_pictures.h"
 #include "face_art.h"
@@ -51,7 +52,8 @@ int main(int argc, char* argv[]) {
     }
 
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!out.mkpath(QStringLiteral("faces")) || !out.mkpath(QStringLiteral("corners"))) {
+    if (!out.mkpath(QStringLiteral("faces")) || !out.mkpath(QStringLiteral("corners")) ||
+        !out.mkpath(QStringLiteral("icons"))) {
         std::fprintf(stderr, "cannot create the folders in %s\n", argv[1]);
         return 1;
     }
@@ -79,6 +81,11 @@ int main(int argc, char* argv[]) {
     ok = save(pictures::iconPicture(16), out.filePath(QStringLiteral("icon-16.png")),
               QImage::Format_ARGB32) &&
          ok;
+    for (const int size : pictures::kThemeIconSizes) {
+        ok = save(pictures::themeIconPicture(size),
+                  out.filePath(QStringLiteral("icons/%1.png").arg(size)), QImage::Format_ARGB32) &&
+             ok;
+    }
     ok = saveOpaque(pictures::pausePicture(), out.filePath(QStringLiteral("pause.png"))) && ok;
     return ok ? 0 : 1;
 }

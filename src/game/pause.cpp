@@ -15,7 +15,7 @@ constexpr int kPauseSeconds = 15;
 // restarts exactly the held ones.
 void Frmmahjongg::Cmdpause_Click() {
     if (paused == 0) {
-        Cmdpause.Caption = "&Pause off";
+        Cmdpause.Caption = kPauseOffCaption;
         Imgpause.Width = kPauseWidth;
         Imgpause.Height = kPauseHeight;
         Imgpause.Left = kPauseLeft;
@@ -41,7 +41,7 @@ void Frmmahjongg::Cmdpause_Click() {
             addClockSecond();
         showClock();
     } else {
-        Cmdpause.Caption = "&Pause (-250 points / +15 sec)";
+        Cmdpause.Caption = kPauseCaption;
         Imgpause.Visible = false;
         paused = 0;
         if (tmr2held == 1) {

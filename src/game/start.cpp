@@ -23,7 +23,7 @@ void Frmmahjongg::Cmdstart_Click() {
     Lblbonus2.Caption = numberDisplay(bonus);
     Lblbonus3.Caption = "";
     Cmdstart.Visible = false;
-    Cmdpause.Caption = "&Pause (-250 points / +15 sec)";
+    Cmdpause.Caption = kPauseCaption;
     arvonta();
 }
 

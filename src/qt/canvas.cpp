@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace mj::qt {
 
 namespace {
@@ -36,17 +38,26 @@ Qt::Alignment toQt(Alignment a) {
 Canvas::Canvas(const Frmmahjongg& window, const Pictures& pictures,
                std::function<void(int, int)> onClick, QWidget* parent)
     : QWidget(parent), window_(window), pictures_(pictures), onClick_(std::move(onClick)) {
-    setFixedSize(px(Frmmahjongg::ClientWidth), px(Frmmahjongg::ClientHeight));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setZoom(1);
+}
+
+void Canvas::setZoom(int zoom) {
+    if (zoom == zoom_)
+        return;
+    zoom_ = zoom;
+    setFixedSize(px(Frmmahjongg::ClientWidth) * zoom, px(Frmmahjongg::ClientHeight) * zoom);
     for (int l = 0; l < kLabels; ++l)
-        fonts_[static_cast<std::size_t>(l)] = labelFont(window.label(static_cast<LabelId>(l)).Font);
+        fonts_[static_cast<std::size_t>(l)] =
+            labelFont(window_.label(static_cast<LabelId>(l)).Font, zoom);
+    update();
 }
 
-QRect Canvas::pixelRect(const Rect& r) {
-    return QRect(px(r.Left), px(r.Top), px(r.Width), px(r.Height));
+QRect Canvas::pixelRect(const Rect& r) const {
+    return QRect(px(r.Left) * zoom_, px(r.Top) * zoom_, px(r.Width) * zoom_, px(r.Height) * zoom_);
 }
 
-QFont Canvas::labelFont(const Font& font) {
+QFont Canvas::labelFont(const Font& font, int zoom) {
     const QString wanted = QString::fromStdString(font.Name);
     QFont f(QFontDatabase::hasFamily(wanted) ? wanted : QStringLiteral("Lato"));
     f.setWeight(QFont::Black);
@@ -54,7 +65,7 @@ QFont Canvas::labelFont(const Font& font) {
     f.setUnderline(font.Underline);
     f.setStrikeOut(font.Strikethrough);
     // A point is 20 twips, and a pixel 15.
-    f.setPixelSize(static_cast<int>(font.Size * 20.0 / kTwipsPerPixel + 0.5));
+    f.setPixelSize(static_cast<int>(font.Size * 20.0 / kTwipsPerPixel + 0.5) * zoom);
     f.setStyleHint(QFont::SansSerif);
     return f;
 }
@@ -76,8 +87,9 @@ void Canvas::paintEvent(QPaintEvent* event) {
         case ControlKind::Line: {
             const Line& line = window_.Line1;
             if (line.Visible)
-                painter.fillRect(QRect(px(line.X1), px(line.Y1), px(line.X2) - px(line.X1) + 1,
-                                       line.BorderWidth),
+                painter.fillRect(QRect(px(line.X1) * zoom_, px(line.Y1) * zoom_,
+                                       (px(line.X2) - px(line.X1) + 1) * zoom_,
+                                       line.BorderWidth * zoom_),
                                  toQColor(line.BorderColor));
             break;
         }
@@ -96,19 +108,40 @@ void Canvas::paintEvent(QPaintEvent* event) {
         }
         default: {
             const Image* image = imageOf(window_, ref);
-            if (image->Visible && dirty.intersects(pixelRect(*image)))
-                painter.drawImage(QPoint(px(image->Left), px(image->Top)),
-                                  pictures_.image(image->Picture));
+            if (!image->Visible || !dirty.intersects(pixelRect(*image)))
+                break;
+            // Unsmoothed, each picture pixel becomes a square of zoom x zoom pixels.
+            const QImage& picture = pictures_.image(image->Picture);
+            painter.drawImage(
+                QRect(QPoint(px(image->Left), px(image->Top)) * zoom_, picture.size() * zoom_),
+                picture);
         }
         }
     }
 }
 
-void Canvas::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !rect().contains(event->position().toPoint()))
+QPoint Canvas::twipsAt(QPointF pixel) const {
+    const QPoint p = pixel.toPoint();
+    // Floored, so that a pixel left of or above the canvas lies outside the client area.
+    auto twips = [this](int at) {
+        return static_cast<int>(std::floor(static_cast<double>(at) / zoom_)) * kTwipsPerPixel;
+    };
+    return {twips(p.x()), twips(p.y())};
+}
+
+void Canvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
         return;
-    const QPoint p = event->position().toPoint();
-    onClick_(p.x() * kTwipsPerPixel, p.y() * kTwipsPerPixel);
+    const QPoint at = twipsAt(event->position());
+    gesture_.press(window_, at.x(), at.y());
+}
+
+void Canvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint at = twipsAt(event->position());
+    if (gesture_.release(window_, at.x(), at.y()))
+        onClick_(at.x(), at.y());
 }
 
 } // namespace mj::qt

@@ -1,12 +1,11 @@
-// The game: one window, driven by the mouse, the buttons' mnemonics and the timers.
+// The game: one window, driven by the mouse, the keyboard and the timers.
 #include "qt/main_window.h"
+#include "qt/zoom.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    // Whole-number scaling keeps every pixel of the pictures crisp on dense screens.
-    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(
-        Qt::HighDpiScaleFactorRoundingPolicy::Round);
+    mj::qt::takeOverScaling();
     QApplication app(argc, argv);
     mj::qt::MainWindow window;
     window.show();

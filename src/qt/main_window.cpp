@@ -1,32 +1,43 @@
 #include "qt/main_window.h"
 
-#include <QApplication>
-#include <QFontMetrics>
+#include "qt/zoom.h"
+
 #include <QIcon>
 #include <QScreen>
+#include <QWindow>
+
+#include <algorithm>
 
 namespace mj::qt {
 
 namespace {
 
-// A caption too wide for its button is set in a smaller size of the button font.
-void fitCaption(QPushButton& push) {
-    QFont font = QApplication::font(&push);
-    QString text = push.text();
-    text.remove(QLatin1Char('&'));
-    const int room = push.width() - 8;
-    while (font.pointSizeF() > 6 && QFontMetrics(font).horizontalAdvance(text) > room)
-        font.setPointSizeF(font.pointSizeF() - 0.5);
-    push.setFont(font);
+// The button shown in the place of one that is hidden: the deal shows Pause where Start was,
+// Quit and New game bring Start back, and the game end shows New game.
+ButtonId heirOf(ButtonId id) {
+    switch (id) {
+    case ButtonId::Cmdstart:
+        return ButtonId::Cmdpause;
+    case ButtonId::Cmdpause:
+        return ButtonId::Cmdnew;
+    case ButtonId::Cmdquit:
+    case ButtonId::Cmdnew:
+        break;
+    }
+    return ButtonId::Cmdstart;
 }
 
-QString styleFor(const Button& b) {
-    const QString face = QColor(b.BackColor.r, b.BackColor.g, b.BackColor.b).name();
-    return QStringLiteral("QPushButton { background-color: %1; color: black;"
-                          " border: 2px outset %1; }"
-                          "QPushButton:pressed { border-style: inset; }"
-                          "QPushButton:focus { border-color: black; }")
-        .arg(face);
+std::array<ButtonId, kButtons> tabOrder(const Frmmahjongg& game) {
+    std::array<ButtonId, kButtons> order{};
+    for (int b = 0; b < kButtons; ++b)
+        order[static_cast<std::size_t>(b)] = static_cast<ButtonId>(b);
+    std::ranges::sort(order, {}, [&game](ButtonId id) { return game.button(id).TabIndex; });
+    return order;
+}
+
+QMargins frameOf(const QWidget& window) {
+    const QWindow* handle = window.windowHandle();
+    return handle ? handle->frameMargins() : QMargins();
 }
 
 } // namespace
@@ -44,23 +55,17 @@ MainWindow::MainWindow()
     green.setColor(QPalette::Window, QColor(0x00, 0xFF, 0x00));
     setPalette(green);
     setAutoFillBackground(true);
-    resize(Frmmahjongg::ClientWidth / kTwipsPerPixel, Frmmahjongg::ClientHeight / kTwipsPerPixel);
     canvas_->move(0, 0);
 
-    // Buttons in tab order: Start, Quit, Pause, New game.
-    for (const ButtonId id :
-         {ButtonId::Cmdstart, ButtonId::Cmdquit, ButtonId::Cmdpause, ButtonId::Cmdnew}) {
-        const Button& b = game_.button(id);
-        auto* push = new QPushButton(QString::fromStdString(b.Caption), this);
-        push->setGeometry(b.Left / kTwipsPerPixel, b.Top / kTwipsPerPixel, b.Width / kTwipsPerPixel,
-                          b.Height / kTwipsPerPixel);
-        push->setStyleSheet(styleFor(b));
-        push->setFocusPolicy(Qt::StrongFocus);
-        push->setAutoDefault(false);
-        fitCaption(*push);
+    // Tab and Shift+Tab move among the shown buttons in their tab order.
+    const std::array<ButtonId, kButtons> order = tabOrder(game_);
+    for (const ButtonId id : order) {
+        auto* push = new PushButton(game_.button(id), buttonCaptions(id), this);
         connect(push, &QPushButton::clicked, this, [this, id] { pressButton(id); });
         buttons_[static_cast<std::size_t>(id)] = push;
     }
+    for (std::size_t b = 1; b < order.size(); ++b)
+        setTabOrder(&button(order[b - 1]), &button(order[b]));
     for (int t = 0; t < kTimers; ++t) {
         const auto id = static_cast<TimerId>(t);
         QTimer& timer = timers_[static_cast<std::size_t>(t)];
@@ -74,10 +79,45 @@ MainWindow::MainWindow()
     afterEvent();
     button(ButtonId::Cmdstart).setFocus();
 
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
+    resize(canvas_->size());
+    placeOnScreen(QMargins());
+}
+
+void MainWindow::placeOnScreen(const QMargins& frame) {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const Placement placement =
+        placeWindow(screen->availableGeometry(), frame, screenScale(*screen));
+    placedFor_ = frame;
+    setZoom(placement.zoom);
+    move(placement.topLeft);
+}
+
+void MainWindow::setZoom(int zoom) {
+    if (zoom == canvas_->zoom())
+        return;
+    canvas_->setZoom(zoom);
+    for (PushButton* push : buttons_)
+        push->setZoom(zoom);
+    resize(canvas_->size());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!shownBefore_) {
+        shownBefore_ = true;
+        placeOnScreen(frameOf(*this));
+    }
+}
+
+void MainWindow::moveEvent(QMoveEvent* event) {
+    QWidget::moveEvent(event);
+    // A window manager frames the window only once it is on the screen; the first frame other
+    // than the one the window was placed for places it again.
+    if (shownBefore_ && !frameKnown_ && frameOf(*this) != placedFor_) {
+        frameKnown_ = true;
+        placeOnScreen(frameOf(*this));
     }
 }
 
@@ -99,7 +139,7 @@ void MainWindow::afterEvent() {
         for (int l = 0; l < kLabels; ++l)
             if (now_.labels[static_cast<std::size_t>(l)] !=
                 shown_.labels[static_cast<std::size_t>(l)])
-                canvas_->update(Canvas::pixelRect(game_.label(static_cast<LabelId>(l))));
+                canvas_->update(canvas_->pixelRect(game_.label(static_cast<LabelId>(l))));
     }
     const bool buttonsChanged = now_.buttons != shown_.buttons;
     std::swap(shown_, now_);
@@ -108,16 +148,35 @@ void MainWindow::afterEvent() {
 }
 
 void MainWindow::showButtons() {
+    // The newly shown buttons first, so that the focus can pass to one of them.
     for (int b = 0; b < kButtons; ++b) {
         const Button& model = game_.button(static_cast<ButtonId>(b));
         QPushButton* push = buttons_[static_cast<std::size_t>(b)];
-        const QString caption = QString::fromStdString(model.Caption);
-        if (push->text() != caption) {
-            push->setText(caption);
-            fitCaption(*push);
-        }
-        push->setVisible(model.Visible);
+        push->setText(QString::fromStdString(model.Caption));
+        if (model.Visible)
+            push->show();
     }
+    passFocusOn();
+    for (int b = 0; b < kButtons; ++b)
+        if (!game_.button(static_cast<ButtonId>(b)).Visible)
+            buttons_[static_cast<std::size_t>(b)]->hide();
+}
+
+void MainWindow::passFocusOn() {
+    const auto focused = std::ranges::find(buttons_, focusWidget());
+    if (focused == buttons_.end())
+        return;
+    const auto id = static_cast<ButtonId>(focused - buttons_.begin());
+    if (game_.button(id).Visible)
+        return;
+    // Where that one stays hidden too, the first shown button in tab order.
+    std::array<ButtonId, kButtons + 1> candidates{heirOf(id)};
+    std::ranges::copy(tabOrder(game_), candidates.begin() + 1);
+    for (const ButtonId heir : candidates)
+        if (game_.button(heir).Visible) {
+            button(heir).setFocus();
+            return;
+        }
 }
 
 void MainWindow::click(int x, int y) {

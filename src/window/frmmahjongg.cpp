@@ -29,7 +29,7 @@ constexpr ButtonDesign kButtonDesigns[kButtons] = {
     {ButtonId::Cmdquit, "Cmdquit", "&Quit", {2640, 8400, 855, 375}, {0xFF, 0x00, 0xFF}, false, 5},
     {ButtonId::Cmdpause,
      "Cmdpause",
-     "&Pause (-250 points / +15 sec)",
+     kPauseCaption,
      {4680, 8400, 2415, 375},
      {0xFF, 0x80, 0x00},
      false,
@@ -267,6 +267,12 @@ const Timer& Frmmahjongg::timer(TimerId id) const {
 
 const char* buttonName(ButtonId id) {
     return kButtonDesigns[static_cast<int>(id)].name;
+}
+std::span<const char* const> buttonCaptions(ButtonId id) {
+    static constexpr const char* kPauseCaptions[] = {kPauseCaption, kPauseOffCaption};
+    if (id == ButtonId::Cmdpause)
+        return kPauseCaptions;
+    return {&kButtonDesigns[static_cast<int>(id)].caption, 1};
 }
 const char* labelName(LabelId id) {
     return kLabelDesigns[static_cast<int>(id)].name;

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 
 namespace mj {
 
@@ -47,6 +48,10 @@ enum class LabelId {
 inline constexpr int kLabels = 21;
 
 inline constexpr Color kGreen{0x00, 0xFF, 0x00};
+
+// The two captions of the Pause button: for pausing a running game, and for resuming it.
+inline constexpr const char* kPauseCaption = "&Pause (-250 points / +15 sec)";
+inline constexpr const char* kPauseOffCaption = "&Pause off";
 
 class Frmmahjongg : public StateRecord {
   public:
@@ -156,6 +161,8 @@ class Frmmahjongg : public StateRecord {
 };
 
 const char* buttonName(ButtonId id);
+// Every caption the button shows while the program runs, its design caption first.
+std::span<const char* const> buttonCaptions(ButtonId id);
 const char* labelName(LabelId id);
 const char* timerName(TimerId id);
 

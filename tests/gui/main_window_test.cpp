@@ -98,6 +98,49 @@ TEST_F(Window, MouseClicksGoThroughTheClickRule) {
     EXPECT_EQ(clickPixel(5, 150), EventResult{});   // the green background
 }
 
+TEST_F(Window, APressAndAReleaseOverTheSameControlMakeAClick) {
+    using Kind = EventResult::Kind;
+    window.game().Imgtile1[75].Enabled = true;
+    window.game().Imgtile1[76].Enabled = true;
+    const QPoint tile75(96, 148), tile76(128, 148), ground(5, 150);
+    struct Case {
+        const char* what;
+        QPoint press, release;
+        Qt::MouseButton button;
+        std::optional<EventResult> click;
+    };
+    const Case cases[] = {
+        {"on a free tile", tile75, tile75 + QPoint(10, 12), Qt::LeftButton,
+         EventResult{Kind::Tile, 75}},
+        {"from the ground onto a free tile", ground, tile75, Qt::LeftButton, std::nullopt},
+        {"from a free tile onto the ground", tile75, ground, Qt::LeftButton, std::nullopt},
+        {"from one free tile onto another", tile75, tile76, Qt::LeftButton, std::nullopt},
+        {"with the right button", tile76, tile76, Qt::RightButton, std::nullopt},
+        {"on the ground", ground, ground, Qt::LeftButton, EventResult{}},
+    };
+    for (const Case& c : cases) {
+        QSignalSpy ran(&window, &mj::qt::MainWindow::eventRan);
+        QTest::mousePress(&window.canvas(), c.button, {}, c.press);
+        QTest::mouseRelease(&window.canvas(), c.button, {}, c.release);
+        if (!c.click) {
+            EXPECT_TRUE(ran.isEmpty()) << c.what;
+        } else {
+            ASSERT_EQ(ran.size(), 1) << c.what;
+            EXPECT_EQ(ran.takeFirst().at(0).value<EventResult>(), *c.click) << c.what;
+        }
+    }
+}
+
+TEST_F(Window, ADoubleClickIsTwoClicks) {
+    window.game().Imgtile1[75].Enabled = true;
+    QSignalSpy ran(&window, &mj::qt::MainWindow::eventRan);
+    // As the platform sends it: the second press arrives as a double click.
+    QTest::mouseDClick(window.windowHandle(), Qt::LeftButton, {}, QPoint(96, 148));
+    ASSERT_EQ(ran.size(), 2);
+    for (const QList<QVariant>& click : ran)
+        EXPECT_EQ(click.at(0).value<EventResult>(), (EventResult{EventResult::Kind::Tile, 75}));
+}
+
 TEST_F(Window, ATmr1TickPaintsNothing) {
     QTest::qWait(100); // let the first paint settle
     const int paints = window.canvas().paintCount();

@@ -51,6 +51,12 @@ TEST_F(WholeGameOnScreen, PlaysToTheGameOverScreen) {
                 ASSERT_EQ(screen.pixel(x, y), qRgb(0x00, 0xFF, 0x00)) << x << "," << y;
             }
     EXPECT_TRUE(game.Lblbestt2.Visible && game.Lblbests2.Visible);
+
+    // The focus went from Pause to New game, and Return there starts over.
+    ASSERT_TRUE(window.button(mj::ButtonId::Cmdnew).hasFocus());
+    QTest::keyClick(window.windowHandle(), Qt::Key_Return);
+    EXPECT_TRUE(window.button(mj::ButtonId::Cmdstart).isVisible());
+    EXPECT_TRUE(window.button(mj::ButtonId::Cmdstart).hasFocus());
 }
 
 } // namespace

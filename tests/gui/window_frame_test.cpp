@@ -1,10 +1,16 @@
 #include "gui/shown_window.h"
 
+#include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace {
+
+using mj::ButtonId;
 
 // Resizing moves and scales nothing: a larger window shows more green, a smaller one cuts the
 // layout off on the right and at the bottom.
@@ -29,11 +35,14 @@ TEST_F(WindowFrame, ResizingShowsMoreGreenOrCutsTheLayoutOff) {
     EXPECT_EQ(smaller, before.copy(0, 0, 500, 400));
 }
 
-// On a screen of twice the density every picture pixel becomes a sharp 2 x 2 block. Runs
-// when the tests are started with QT_SCALE_FACTOR=2.
+// On a screen of twice the density the window opens at zoom 2: every picture pixel becomes a
+// sharp 2 x 2 block, and the text is set at twice its size rather than blown up. Runs when the
+// tests are started with QT_SCALE_FACTOR=2.
 TEST_F(WindowFrame, StaysCrispOnADenseScreen) {
-    if (window.devicePixelRatio() != 2)
+    if (window.zoom() != 2)
         GTEST_SKIP() << "needs QT_SCALE_FACTOR=2";
+    EXPECT_EQ(window.devicePixelRatio(), 1) << "the window, not Qt, scales the layout";
+    EXPECT_TRUE(window.screen()->availableGeometry().contains(window.frameGeometry()));
     const QImage screen = grab();
     ASSERT_EQ(screen.size(), QSize(2 * 784, 2 * 593));
     const mj::Image& tile = window.game().Imgtile1[100];
@@ -44,6 +53,67 @@ TEST_F(WindowFrame, StaysCrispOnADenseScreen) {
             for (int d = 0; d < 4; ++d)
                 ASSERT_EQ(screen.pixel(left + 2 * x + d % 2, top + 2 * y + d / 2), face.pixel(x, y))
                     << x << "," << y;
+
+    // The title's letters have edges finer than a block.
+    const QRect title = window.canvas().pixelRect(window.game().Lblots);
+    int finerBlocks = 0;
+    for (int y = title.top(); y < title.bottom(); y += 2)
+        for (int x = title.left(); x < title.right(); x += 2) {
+            const QRgb p = screen.pixel(x, y);
+            finerBlocks += screen.pixel(x + 1, y) != p || screen.pixel(x, y + 1) != p ||
+                           screen.pixel(x + 1, y + 1) != p;
+        }
+    EXPECT_GT(finerBlocks, 100);
+    EXPECT_EQ(window.button(ButtonId::Cmdstart).geometry(), QRect(624, 928, 322, 50));
+}
+
+QScreen* screenNamed(const char* name) {
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen->name() == QLatin1String(name))
+            return screen;
+    return nullptr;
+}
+
+// Each screen of offscreen_screens.json, with the offscreen platform's frame of 2 pixels
+// around the window.
+TEST(WindowPlacement, OpensAtTheLargestZoomThatFitsEachScreen) {
+    struct Case {
+        const char* screen;
+        int zoom;
+        QPoint frameTopLeft;
+    };
+    const Case cases[] = {
+        {"a-2560x1440", 1, {886, 421}},
+        {"b-1920x1080-144dpi", 1, {2560 + 566, 241}},
+        {"c-3840x2160-144dpi", 2, {4480 + 1134, 485}},
+        {"d-800x480", 1, {8320, 0}},
+        {"e-1280x1024-192dpi", 1, {9120 + 246, 213}},
+    };
+    if (!screenNamed(cases[0].screen))
+        GTEST_SKIP() << "needs the offscreen platform with the screens of offscreen_screens.json";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.screen);
+        QScreen* screen = screenNamed(c.screen);
+        ASSERT_NE(screen, nullptr);
+        auto window = std::make_unique<mj::qt::MainWindow>();
+        // Put on the screen as Qt would put a window there; it then places itself.
+        window->move(screen->geometry().topLeft());
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        EXPECT_EQ(window->screen(), screen);
+        EXPECT_EQ(window->zoom(), c.zoom);
+        EXPECT_EQ(window->size(), QSize(784, 593) * c.zoom);
+        EXPECT_EQ(window->frameGeometry().topLeft(), c.frameTopLeft);
+        EXPECT_EQ(window->frameGeometry().size(), QSize(784, 593) * c.zoom + QSize(4, 4));
+
+        // The mouse reaches the tile under the zoomed pixel.
+        window->game().Imgtile1[75].Enabled = true;
+        QSignalSpy ran(window.get(), &mj::qt::MainWindow::eventRan);
+        QTest::mouseClick(&window->canvas(), Qt::LeftButton, {}, QPoint(81, 129) * c.zoom);
+        ASSERT_EQ(ran.size(), 1);
+        EXPECT_EQ(ran.takeFirst().at(0).value<mj::EventResult>(),
+                  (mj::EventResult{mj::EventResult::Kind::Tile, 75}));
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // Checks the committed pictures of the game: the face templates, the start tile picture, the
-// corner templates, the edge pictures, the window icon and the pause picture.
+// corner templates, the edge pictures, the window icon with its larger sizes for the icon theme,
+// and the pause picture.
 
 #include <gtest/gtest.h>
 
@@ -251,6 +252,30 @@ TEST(WindowIcon, IsSmallPaletteMouseOnTransparentGround) {
         EXPECT_LT(transparent, size * size * 3 / 4);
         EXPECT_GT(black, size); // outline and cable
         EXPECT_TRUE(colours.contains(kWhite));
+    }
+}
+
+// The icon theme's larger sizes: the window icon blown up by whole factors, every pixel of it a
+// square of identical pixels; 48, no whole multiple of 32, from the 16 x 16 image.
+TEST(ThemeIcons, AreTheWindowIconInWholeBlocks) {
+    struct Case {
+        int size;
+        int source;
+    };
+    for (const Case c : {Case{48, 16}, Case{64, 32}, Case{128, 32}, Case{256, 32}}) {
+        SCOPED_TRACE(testing::Message() << "icon " << c.size);
+        const Picture icon = load(QStringLiteral("icons/%1.png").arg(c.size));
+        const Picture source = load(QStringLiteral("icon-%1.png").arg(c.source));
+        ASSERT_EQ(icon.stored.size(), QSize(c.size, c.size));
+        EXPECT_TRUE(icon.stored.hasAlphaChannel());
+        const int factor = c.size / c.source;
+        int wrong = 0;
+        for (int y = 0; y < c.size; ++y) {
+            for (int x = 0; x < c.size; ++x) {
+                wrong += icon.pixels.pixel(x, y) != source.pixels.pixel(x / factor, y / factor);
+            }
+        }
+        EXPECT_EQ(wrong, 0);
     }
 }
 
