@@ -115,6 +115,9 @@ class Frmmahjongg : public StateRecord {
 
     // The second half of a tile click: the second selection, the silver cap, the pair check.
     void klikkausjatko();
+    // The face band change: if slot's tile shows a face in band `from`, it shows the same
+    // face in band `to` instead; returns whether it did.
+    bool moveToBand(int slot, board::Band from, board::Band to);
     // The face corner recolour: the cap on the face corner piece of `slot` moves from one
     // colour to another, if it shows a cap of the from-colour.
     void recolourFaceCorner(int slot, selection::CapColour from, selection::CapColour to);
