@@ -2,6 +2,7 @@
 // event handlers and procedures that make up the game.
 #pragma once
 
+#include "board/corner_table.h"
 #include "board/geometry.h"
 #include "board/templates.h"
 #include "game/state_record.h"
@@ -153,7 +154,8 @@ class Frmmahjongg : public StateRecord {
   private:
     // The removal blocks of the slots first..last whose tile is one of the removed pair.
     void removalStage(int first, int last);
-    void setCornerPiece(int piece, int removedSlot);
+    // A block changes no tile's presence, so its corner pieces share the presence it read.
+    void setCornerPiece(int piece, int removedSlot, const board::Presence& present);
 
     RandomSource& random_;
 };
