@@ -17,6 +17,18 @@ using boardtest::lowerSlotIn;
 
 constexpr Layer kLayers[] = {Layer::Lower, Layer::Upper};
 
+// The ends of a slot's run: as far as its neighbours reach to the left and to the right.
+int runFirst(int slot) {
+    while (leftNeighbour(slot) != kNone)
+        slot = leftNeighbour(slot);
+    return slot;
+}
+int runLast(int slot) {
+    while (rightNeighbour(slot) != kNone)
+        slot = rightNeighbour(slot);
+    return slot;
+}
+
 TEST(SlotTable, EveryCellHoldsThePublishedSlotInBothLayers) {
     int occupied = 0;
     for (int r = 0; r < kRows; ++r)
