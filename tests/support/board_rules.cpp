@@ -19,8 +19,10 @@ board::Presence presence(const Frmmahjongg& w) {
 bool clickable(const Frmmahjongg& w, int slot) {
     // Only a tile's own upper tile can lie over the centre of a lower tile.
     const Image& t = w.Imgtile1[idx(slot)];
+    if (!t.Enabled)
+        return false;
     const auto hit = controlAt(w, t.Left + 240, t.Top + 300);
-    return hit && hit->kind == ControlKind::Tile && hit->index == slot && t.Enabled;
+    return hit && hit->kind == ControlKind::Tile && hit->index == slot;
 }
 
 std::vector<int> clickableTiles(const Frmmahjongg& w) {
