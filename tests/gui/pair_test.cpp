@@ -1,5 +1,5 @@
 #include "gui/shown_window.h"
-#include "support/board_rules.h"
+#include "support/board_builder.h"
 
 #include <QDir>
 #include <QTest>
@@ -44,8 +44,8 @@ struct PairOnScreen : mj::testing::ShownWindow {
 };
 
 TEST_F(PairOnScreen, AMatchedPairShowsYellowAndIsGoneHalfASecondLater) {
-    const auto [a, b] = mj::testing::matchingPair(game());
-    ASSERT_GE(a, 0) << "no free matching pair on the board";
+    const auto [a, b] = mj::testing::makeMatch(window.game());
+    ASSERT_GE(a, 0) << "no matching pair could be made";
     int white = -1;
     for (int t = 42; t < 84; ++t)
         if (game().Imgtile1[idx(a)].Picture == game().Imgtmalli[idx(t)].Picture)
