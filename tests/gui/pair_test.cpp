@@ -80,11 +80,10 @@ TEST_F(PairOnScreen, AMatchedPairShowsYellowAndIsGoneHalfASecondLater) {
     }
 
     const int paints = window.canvas().paintCount();
-    QTest::qWait(600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game().tilesleft == 148; }, 5000));
     EXPECT_FALSE(game().Imgtile1[idx(a)].Visible);
     EXPECT_FALSE(game().Imgtile1[idx(b)].Visible);
-    EXPECT_EQ(game().tilesleft, 148);
-    EXPECT_GT(window.canvas().paintCount(), paints);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > paints; }, 5000));
     const QImage removed = grab();
     for (const int s : {a, b})
         EXPECT_EQ(wrongPixelsOver(removed, s), 0) << "where tile " << s << " stood";

@@ -32,7 +32,6 @@ TEST_F(WholeGameOnScreen, PlaysToTheGameOverScreen) {
     }
     ASSERT_EQ(game.tilesleft, 0);
 
-    QTest::qWait(50);
     const QImage screen = window.grab().toImage();
     QDir().mkpath(QStringLiteral("artifacts"));
     screen.save(QStringLiteral("artifacts/game-over.png"));
