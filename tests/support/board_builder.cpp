@@ -49,20 +49,23 @@ int makePartner(Frmmahjongg& w, int slot, bool same, const std::set<int>& beside
     return -1;
 }
 
-std::pair<int, int> makeMatch(Frmmahjongg& w) {
+namespace {
+
+std::pair<int, int> makePair(Frmmahjongg& w, bool same) {
     const std::vector<int> free = clickableTiles(w);
     if (free.empty())
         return {-1, -1};
-    const int b = makePartner(w, free.front(), true);
+    const int b = makePartner(w, free.front(), same);
     return b < 0 ? std::pair{-1, -1} : std::pair{free.front(), b};
 }
 
+} // namespace
+
+std::pair<int, int> makeMatch(Frmmahjongg& w) {
+    return makePair(w, true);
+}
 std::pair<int, int> makeMismatch(Frmmahjongg& w) {
-    const std::vector<int> free = clickableTiles(w);
-    if (free.empty())
-        return {-1, -1};
-    const int b = makePartner(w, free.front(), false);
-    return b < 0 ? std::pair{-1, -1} : std::pair{free.front(), b};
+    return makePair(w, false);
 }
 
 std::vector<std::pair<int, int>> makeClearable(Frmmahjongg& w) {
