@@ -68,7 +68,6 @@ struct Geometry {
     // cellOf[s] = the cell of slot s (the same for s and s + 75).
     std::array<Cell, kSlots> cellOf{};
     std::array<int, kSlots> left{}, right{}, up{}, down{}; // neighbours in the slot's layer
-    std::array<int, kSlots> runFirst{}, runLast{};         // the ends of the slot's run
     // pieceAt[layer][b][a] = the corner piece at point (a, b) of that grid, or kNone.
     std::array<std::array<std::array<int, kColumns + 1>, kRows + 1>, 2> pieceAt{};
     std::array<GridPoint, kPieces> pointOf{};
@@ -136,13 +135,6 @@ constexpr Geometry build() {
         g.right[s] = at(layer, c + 1, r);
         g.up[s] = at(layer, c, r - 1);
         g.down[s] = at(layer, c, r + 1);
-        int first = c, last = c;
-        while (at(layer, first - 1, r) != kNone)
-            --first;
-        while (at(layer, last + 1, r) != kNone)
-            ++last;
-        g.runFirst[s] = at(layer, first, r);
-        g.runLast[s] = at(layer, last, r);
     }
 
     // A point carries a corner piece when it is the top-right, bottom-left or bottom-right
@@ -207,12 +199,6 @@ constexpr int upperNeighbour(int slot) {
 }
 constexpr int lowerNeighbour(int slot) {
     return kGeometry.down[idx(slot)];
-}
-constexpr int runFirst(int slot) {
-    return kGeometry.runFirst[idx(slot)];
-}
-constexpr int runLast(int slot) {
-    return kGeometry.runLast[idx(slot)];
 }
 
 // isInterior(s) = s has a neighbour on both sides in its run.

@@ -15,12 +15,6 @@ enum class Band { Grey = 0, White = 1, Yellow = 2 };
 constexpr int faceTemplate(int face, Band band) {
     return kFaces * static_cast<int>(band) + face;
 }
-constexpr int faceOfTemplate(int index) {
-    return index % kFaces;
-}
-constexpr Band bandOfTemplate(int index) {
-    return static_cast<Band>(index / kFaces);
-}
 
 // The corner templates Imgvarjo1(0..11). Side caps end a right edge at its top, bottom caps
 // end a bottom edge at its left; the cap's triangle shows what lies beyond the edge.

@@ -11,6 +11,7 @@ void Frmmahjongg::tarkistus17() {
     tilesleft = static_cast<std::int16_t>(tilesleft - 2);
     Lbltiles2.Caption = numberDisplay(tilesleft);
     const auto picture = [this](int t) { return Imgvarjo1[idx(t)].Picture; };
+    // The last piece is slot 74's face corner piece; no face corner row, so never a yellow cap.
     for (loopindex = 0; loopindex <= board::kPieces - 2; ++loopindex) {
         Image& piece = Imgvvak[idx(loopindex)];
         if (piece.Picture == picture(board::kYellowSideCap))

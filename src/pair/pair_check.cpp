@@ -3,6 +3,7 @@
 
 namespace mj {
 
+using board::Band;
 using board::idx;
 using selection::CapColour;
 
@@ -11,17 +12,9 @@ using selection::CapColour;
 // Run again on the same pair, it changes nothing.
 void Frmmahjongg::tarkistus() {
     pairmatched = 0;
-    Image& first = Imgtile1[idx(firstslot)];
-    Image& second = Imgtile1[idx(secondslot)];
-    if (first.Picture == second.Picture) {
-        for (loopindex = 0; loopindex <= board::kFaces - 1; ++loopindex) {
-            const PictureRef grey = Imgtmalli[idx(loopindex)].Picture;
-            const PictureRef yellow = Imgtmalli[idx(loopindex + 2 * board::kFaces)].Picture;
-            if (first.Picture == grey)
-                first.Picture = yellow;
-            if (second.Picture == grey)
-                second.Picture = yellow;
-        }
+    if (Imgtile1[idx(firstslot)].Picture == Imgtile1[idx(secondslot)].Picture) {
+        moveToBand(firstslot, Band::Grey, Band::Yellow);
+        moveToBand(secondslot, Band::Grey, Band::Yellow);
         pairmatched = 1;
         Tmr2.setEnabled(false);
         pairpoints = static_cast<std::int16_t>(bonus);

@@ -41,15 +41,14 @@ void Frmmahjongg::removalBlock(int slot) {
 
     for (const int piece : d.corners)
         if (piece != kNone)
-            setCornerPiece(piece, slot);
+            setCornerPiece(piece, slot, present);
 
     if (const int b = d.interiorBeneath; b != kNone)
         if (!present[board::leftNeighbour(b)] || !present[board::rightNeighbour(b)])
             Imgtile1[idx(b)].Enabled = true;
 }
 
-void Frmmahjongg::setCornerPiece(int piece, int removedSlot) {
-    const board::Presence present = presenceOf(*this);
+void Frmmahjongg::setCornerPiece(int piece, int removedSlot, const board::Presence& present) {
     const board::PointCells cells = board::pointCells(piece);
     // The tile beneath a removed upper tile is present: a covered tile cannot be picked.
     const int background = board::backgroundTile(piece);

@@ -2,15 +2,8 @@
 
 namespace mj {
 
-using board::idx;
+using board::Band;
 using selection::CapColour;
-
-namespace {
-
-constexpr int kWhiteFirst = board::faceTemplate(0, board::Band::White);
-constexpr int kWhiteLast = board::faceTemplate(board::kFaces - 1, board::Band::White);
-
-} // namespace
 
 // A click on a free tile: with nothing selected it selects the tile, on the selected tile it
 // deselects it, and on another tile it takes the second tile of a pair.
@@ -19,23 +12,17 @@ void Frmmahjongg::Imgtile1_Click(std::int16_t Index) {
     clickhandled = 0;
     if (selectcount == 0) {
         firstslot = clickedslot;
-        for (loopindex = kWhiteFirst; loopindex <= kWhiteLast; ++loopindex)
-            if (Imgtile1[idx(firstslot)].Picture == Imgtmalli[idx(loopindex)].Picture) {
-                Imgtile1[idx(firstslot)].Picture =
-                    Imgtmalli[idx(loopindex - board::kFaces)].Picture;
-                selectcount = 1;
-                clickhandled = 1;
-            }
+        if (moveToBand(firstslot, Band::White, Band::Grey)) {
+            selectcount = 1;
+            clickhandled = 1;
+        }
     }
     if (selectcount == 1 && firstslot == Index && clickhandled == 0) {
-        for (loopindex = 0; loopindex <= board::kFaces - 1; ++loopindex)
-            if (Imgtile1[idx(firstslot)].Picture == Imgtmalli[idx(loopindex)].Picture) {
-                Imgtile1[idx(firstslot)].Picture =
-                    Imgtmalli[idx(loopindex + board::kFaces)].Picture;
-                selectcount = 0;
-                clickhandled = 1;
-                recolourFaceCorner(firstslot, CapColour::Silver, CapColour::White);
-            }
+        if (moveToBand(firstslot, Band::Grey, Band::White)) {
+            selectcount = 0;
+            clickhandled = 1;
+            recolourFaceCorner(firstslot, CapColour::Silver, CapColour::White);
+        }
     }
     klikkausjatko();
 }
@@ -43,15 +30,12 @@ void Frmmahjongg::Imgtile1_Click(std::int16_t Index) {
 void Frmmahjongg::klikkausjatko() {
     if (selectcount == 1 && firstslot != clickedslot && clickhandled == 0) {
         secondslot = clickedslot;
-        for (loopindex = kWhiteFirst; loopindex <= kWhiteLast; ++loopindex)
-            if (Imgtile1[idx(secondslot)].Picture == Imgtmalli[idx(loopindex)].Picture) {
-                Imgtile1[idx(secondslot)].Picture =
-                    Imgtmalli[idx(loopindex - board::kFaces)].Picture;
-                selectcount = 2;
-                clickhandled = 1;
-                Imgtile1[idx(firstslot)].Enabled = false;
-                Imgtile1[idx(secondslot)].Enabled = false;
-            }
+        if (moveToBand(secondslot, Band::White, Band::Grey)) {
+            selectcount = 2;
+            clickhandled = 1;
+            Imgtile1[board::idx(firstslot)].Enabled = false;
+            Imgtile1[board::idx(secondslot)].Enabled = false;
+        }
     }
     if (selectcount == 1)
         recolourFaceCorner(firstslot, CapColour::White, CapColour::Silver);

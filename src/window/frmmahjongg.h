@@ -2,6 +2,7 @@
 // event handlers and procedures that make up the game.
 #pragma once
 
+#include "board/corner_table.h"
 #include "board/geometry.h"
 #include "board/templates.h"
 #include "game/state_record.h"
@@ -120,6 +121,9 @@ class Frmmahjongg : public StateRecord {
 
     // The second half of a tile click: the second selection, the silver cap, the pair check.
     void klikkausjatko();
+    // The face band change: if slot's tile shows a face in band `from`, it shows the same
+    // face in band `to` instead; returns whether it did.
+    bool moveToBand(int slot, board::Band from, board::Band to);
     // The face corner recolour: the cap on the face corner piece of `slot` moves from one
     // colour to another, if it shows a cap of the from-colour.
     void recolourFaceCorner(int slot, selection::CapColour from, selection::CapColour to);
@@ -155,7 +159,8 @@ class Frmmahjongg : public StateRecord {
   private:
     // The removal blocks of the slots first..last whose tile is one of the removed pair.
     void removalStage(int first, int last);
-    void setCornerPiece(int piece, int removedSlot);
+    // A block changes no tile's presence, so its corner pieces share the presence it read.
+    void setCornerPiece(int piece, int removedSlot, const board::Presence& present);
 
     RandomSource& random_;
 };

@@ -1,6 +1,6 @@
-// The board's published lists and tables, typed in as test data. Nothing here is computed
-// from the program's geometry: each value is copied from the board's tables, so the tests
-// hold the derived geometry against them.
+// The board's lists and tables, written out as test data. Nothing here is computed from the
+// program's geometry: each value is typed in from the board's layout and rules, so the tests
+// hold the derived geometry against values found independently of it.
 #pragma once
 
 #include "board/corner_table.h"

@@ -62,8 +62,9 @@ TEST_F(DesignState, EdgePiecesStandInTheFullBoardLook) {
 }
 
 // Every corner piece: shown with its template where the look shows it, hidden with the
-// published picture elsewhere; pieces 0 and 144 hold a picture that is no corner template.
-TEST_F(DesignState, CornerPiecesHoldTheLookAndThePublishedHiddenPictures) {
+// picture of the window's design elsewhere; pieces 0 and 144 hold a picture that is no
+// corner template.
+TEST_F(DesignState, CornerPiecesHoldTheLookAndTheirDesignPicturesWhenHidden) {
     std::map<int, int> shown, hidden; // piece -> corner template
     for (const boardtest::LookGroup& g : boardtest::kLookCorners)
         for (const int k : g.pieces) {

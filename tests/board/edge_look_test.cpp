@@ -1,4 +1,4 @@
-// The full-board edge look and its restore, held against the board's published lists.
+// The full-board edge look and its restore, held against the board's lists.
 #include "board/edge_look.h"
 #include "board_tables.h"
 #include "platform/random.h"
@@ -23,7 +23,7 @@ struct Layout {
 };
 constexpr Layout kLayouts[] = {{Layer::Lower, 0, 0}, {Layer::Upper, 75, 129}};
 
-TEST(FullBoardLook, CornerPiecesOfEachLayerShowThePublishedTemplates) {
+TEST(FullBoardLook, CornerPiecesOfEachLayerShowTheirListedTemplates) {
     const auto look = boardtest::lookCornersOfLayer();
     for (const Layout& l : kLayouts) {
         int shown = 0;

@@ -17,7 +17,19 @@ using boardtest::lowerSlotIn;
 
 constexpr Layer kLayers[] = {Layer::Lower, Layer::Upper};
 
-TEST(SlotTable, EveryCellHoldsThePublishedSlotInBothLayers) {
+// The ends of a slot's run: as far as its neighbours reach to the left and to the right.
+int runFirst(int slot) {
+    while (leftNeighbour(slot) != kNone)
+        slot = leftNeighbour(slot);
+    return slot;
+}
+int runLast(int slot) {
+    while (rightNeighbour(slot) != kNone)
+        slot = rightNeighbour(slot);
+    return slot;
+}
+
+TEST(SlotTable, EveryCellHoldsItsSlotInBothLayers) {
     int occupied = 0;
     for (int r = 0; r < kRows; ++r)
         for (int c = 0; c < kColumns; ++c) {
@@ -49,7 +61,7 @@ struct PositionCase {
     int slot, left, top;
 };
 
-TEST(SlotPosition, PublishedExamples) {
+TEST(SlotPosition, OfTheOutermostSlotsAndTheSpare) {
     const PositionCase cases[] = {
         {23, 360, 3240}, {75, 1200, 1920}, {74, 10920, 5640}, {149, 10800, 5520}, {150, 5400, 3600},
     };
@@ -87,7 +99,7 @@ TEST(SlotPosition, EveryTileImageStandsInItsCell) {
     }
 }
 
-TEST(Runs, EverySlotKnowsTheEndsOfItsPublishedRun) {
+TEST(Runs, EverySlotKnowsTheEndsOfItsRun) {
     int covered = 0;
     for (const boardtest::RunRow& run : boardtest::kRunTable) {
         SCOPED_TRACE(testing::Message() << "run " << run.firstSlot << "-" << run.lastSlot);
@@ -147,7 +159,7 @@ struct NeighbourCase {
     int slot, left, right, up, down;
 };
 
-TEST(Neighbours, PublishedEdgeCases) {
+TEST(Neighbours, AtTheEdgesOfTheBoard) {
     const NeighbourCase cases[] = {
         // Slot 23 is the only slot in column 0.
         {23, kNone, 24, kNone, kNone},
@@ -172,7 +184,7 @@ TEST(Neighbours, PublishedEdgeCases) {
         }
 }
 
-TEST(InteriorSlots, ArePublishedTwentyOnePerLayer) {
+TEST(InteriorSlots, AreTwentyOnePerLayer) {
     const std::set<int> upper = boardtest::shifted(boardtest::kLowerInterior, 75);
     std::set<int> interior;
     for (int s = 0; s < kSlots; ++s)

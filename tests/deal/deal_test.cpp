@@ -178,7 +178,7 @@ TEST(Deal, BeforeTheShuffleTheFaceCopiesLieAlongTheOrder) {
     expectFacesAlongDealOrder(w);
 }
 
-TEST(Deal, TakesItsDrawsInTheDocumentedOrder) {
+TEST(Deal, DrawsTheSlotOrderThenThePassCountThenTheSwaps) {
     for (const int offset : {0, 3, 1000}) {
         RecordingSource source;
         mj::Frmmahjongg w(source);

@@ -55,8 +55,7 @@ TEST_F(GameFlow, AMouseClickOnStartDealsAndTheClockRuns) {
     EXPECT_EQ(window.button(ButtonId::Cmdpause).text(),
               QStringLiteral("&Pause (-250 points / +15 sec)"));
     // The Qt timers run the game's clock (998 ms) and countdown (50 ms).
-    QTest::qWait(1300);
-    EXPECT_GE(game().seconds, 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game().seconds >= 1; }, 5000));
     EXPECT_LT(game().bonus, 1000);
     EXPECT_EQ(game().Lbltime4.Caption, mj::secondsDisplay(game().seconds));
 }
@@ -103,8 +102,9 @@ TEST_F(GameFlow, TheKeyboardStartsPausesResumesAndQuits) {
 
 TEST_F(GameFlow, TheRunningGameShowsWhiteTilesAndTheGameLabels) {
     const QImage idle = grab();
+    const int paints = window.canvas().paintCount();
     ASSERT_EQ(mnemonic(Qt::Key_S), buttonRan(ButtonId::Cmdstart));
-    QTest::qWait(100); // let the repaint land
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > paints; }, 5000));
     const QImage screen = grab();
     QDir().mkpath(QStringLiteral("artifacts"));
     screen.save(QStringLiteral("artifacts/running-game.png"));

@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -141,14 +143,60 @@ TEST_F(Window, ADoubleClickIsTwoClicks) {
         EXPECT_EQ(click.at(0).value<EventResult>(), (EventResult{EventResult::Kind::Tile, 75}));
 }
 
-TEST_F(Window, ATmr1TickPaintsNothing) {
-    QTest::qWait(100); // let the first paint settle
+// An idle window does nothing the player can see while it waits, nor when a click on the
+// green background brings the ticks that fell due.
+TEST_F(Window, AnIdleWindowPaintsNothingWhileItWaits) {
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > 0; }, 5000));
+    QTest::qWait(100); // the first screen may come in more than one paint
     const int paints = window.canvas().paintCount();
     ASSERT_TRUE(window.game().Tmr1.Enabled());
-    const mj::Tagged before = window.game().randomvalue;
-    QTest::qWait(200);                                   // about a hundred ticks
-    EXPECT_NE(window.game().randomvalue, before + 1000); // the ticks ran...
-    EXPECT_EQ(window.canvas().paintCount(), paints);     // ...and painted nothing
+    QTest::qWait(300);
+    EXPECT_EQ(window.canvas().paintCount(), paints);
+    EXPECT_EQ(clickPixel(5, 150), EventResult{});
+    QTest::qWait(100);
+    EXPECT_EQ(window.canvas().paintCount(), paints);
+}
+
+// The face template each slot of a window shows, by its index: pictures belong to their own
+// window, so boards of different windows are compared by template, not by picture object.
+std::vector<int> facesOf(const mj::Frmmahjongg& game) {
+    std::vector<int> faces;
+    for (const mj::Image& tile : game.Imgtile1) {
+        int face = -1;
+        for (int t = 0; t < mj::board::kFaceTemplates; ++t)
+            if (game.Imgtmalli[static_cast<std::size_t>(t)].Picture == tile.Picture)
+                face = t;
+        faces.push_back(face);
+    }
+    return faces;
+}
+
+// The board a fresh window deals when Start is clicked `ms` after the window was shown.
+std::vector<int> dealAfter(int ms) {
+    mj::qt::MainWindow window;
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    QTest::qWait(ms);
+    QTest::mouseClick(&window.button(ButtonId::Cmdstart), Qt::LeftButton);
+    EXPECT_TRUE(window.game().Cmdquit.Visible) << "Start dealt no game";
+    return facesOf(window.game());
+}
+
+// The idle window's ticks keep the random sequence moving, so that what is dealt depends on
+// how long the window ran before Start: windows that waited differently deal different
+// boards, and neither deals the board of a window that never ticked.
+TEST(RandomTicks, MakeTheDealDependOnTheTimeBeforeStart) {
+    mj::MinimalStandard random;
+    mj::Frmmahjongg untouched(random);
+    untouched.Form_Load();
+    untouched.Cmdstart_Click();
+    const std::vector<int> withoutTicks = facesOf(untouched);
+    ASSERT_EQ(std::count(withoutTicks.begin(), withoutTicks.end(), -1), 0);
+
+    const std::vector<int> shortWait = dealAfter(100), longWait = dealAfter(400);
+    EXPECT_NE(shortWait, longWait);
+    EXPECT_NE(shortWait, withoutTicks);
+    EXPECT_NE(longWait, withoutTicks);
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "gui/shown_window.h"
-#include "support/board_rules.h"
+#include "support/board_builder.h"
 
 #include <QDir>
 #include <QTest>
@@ -44,8 +44,8 @@ struct PairOnScreen : mj::testing::ShownWindow {
 };
 
 TEST_F(PairOnScreen, AMatchedPairShowsYellowAndIsGoneHalfASecondLater) {
-    const auto [a, b] = mj::testing::matchingPair(game());
-    ASSERT_GE(a, 0) << "no free matching pair on the board";
+    const auto [a, b] = mj::testing::makeMatch(window.game());
+    ASSERT_GE(a, 0) << "no matching pair could be made";
     int white = -1;
     for (int t = 42; t < 84; ++t)
         if (game().Imgtile1[idx(a)].Picture == game().Imgtmalli[idx(t)].Picture)
@@ -80,11 +80,10 @@ TEST_F(PairOnScreen, AMatchedPairShowsYellowAndIsGoneHalfASecondLater) {
     }
 
     const int paints = window.canvas().paintCount();
-    QTest::qWait(600);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game().tilesleft == 148; }, 5000));
     EXPECT_FALSE(game().Imgtile1[idx(a)].Visible);
     EXPECT_FALSE(game().Imgtile1[idx(b)].Visible);
-    EXPECT_EQ(game().tilesleft, 148);
-    EXPECT_GT(window.canvas().paintCount(), paints);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > paints; }, 5000));
     const QImage removed = grab();
     for (const int s : {a, b})
         EXPECT_EQ(wrongPixelsOver(removed, s), 0) << "where tile " << s << " stood";

@@ -1,4 +1,5 @@
 #include "gui/shown_window.h"
+#include "support/board_builder.h"
 #include "support/board_rules.h"
 
 #include <QDir>
@@ -18,15 +19,9 @@ TEST_F(WholeGameOnScreen, PlaysToTheGameOverScreen) {
     QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton);
     ASSERT_TRUE(game.Cmdquit.Visible);
 
-    // Deal until the board can be cleared, then clear it pair by pair.
-    std::vector<std::pair<int, int>> order = mj::testing::clearingOrder(game);
-    for (int deal = 0; order.empty() && deal < 20; ++deal) {
-        QTest::mouseClick(&window.button(mj::ButtonId::Cmdquit), Qt::LeftButton);
-        QTest::qWait(20);
-        QTest::mouseClick(&window.button(mj::ButtonId::Cmdstart), Qt::LeftButton);
-        order = mj::testing::clearingOrder(game);
-    }
-    ASSERT_FALSE(order.empty()) << "no deal could be cleared";
+    // The dealt faces laid out so that the board can be cleared, then cleared pair by pair.
+    const std::vector<std::pair<int, int>> order = mj::testing::makeClearable(window.game());
+    ASSERT_EQ(order.size(), 75u);
     for (const auto& [a, b] : order) {
         ASSERT_TRUE(clickable(game, a) && clickable(game, b)) << a << " and " << b;
         const int left = game.tilesleft;
@@ -37,7 +32,6 @@ TEST_F(WholeGameOnScreen, PlaysToTheGameOverScreen) {
     }
     ASSERT_EQ(game.tilesleft, 0);
 
-    QTest::qWait(50);
     const QImage screen = window.grab().toImage();
     QDir().mkpath(QStringLiteral("artifacts"));
     screen.save(QStringLiteral("artifacts/game-over.png"));

@@ -20,7 +20,7 @@ TEST_F(WindowFrame, ResizingShowsMoreGreenOrCutsTheLayoutOff) {
     const QImage before = grab();
 
     window.resize(1000, 700);
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(1000, 700); }, 5000));
     const QImage larger = grab();
     ASSERT_EQ(larger.size(), QSize(1000, 700));
     EXPECT_EQ(larger.copy(0, 0, 784, 593), before);
@@ -29,7 +29,7 @@ TEST_F(WindowFrame, ResizingShowsMoreGreenOrCutsTheLayoutOff) {
     EXPECT_EQ(window.canvas().geometry(), QRect(0, 0, 784, 593));
 
     window.resize(500, 400);
-    QTest::qWait(50);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(500, 400); }, 5000));
     const QImage smaller = grab();
     ASSERT_EQ(smaller.size(), QSize(500, 400));
     EXPECT_EQ(smaller, before.copy(0, 0, 500, 400));

@@ -35,7 +35,7 @@ TEST(PairCheck, AMatchTurnsBothTilesYellowAndFreezesTheBonusOfThatMoment) {
     Game g;
     g.wait(333); // six steps of the countdown
     ASSERT_EQ(g.w.bonus, 994);
-    const auto [a, b] = g.matchingPair();
+    const auto [a, b] = g.makeMatch();
     ASSERT_GE(a, 0);
     const int yellow = g.templateOf(a) + 42;
 
@@ -91,8 +91,10 @@ TEST(PairCheck, AMatchedLowerTilesCapTurnsYellowThenGreenWhenTheTileIsGone) {
         const int white = g.cornerOf(piece);
         ASSERT_TRUE(white == kWhiteSideCap || white == kWhiteBottomCap) << white;
         const bool side = white == kWhiteSideCap;
-        const int partner = g.partnerOf(lower);
-        ASSERT_GE(partner, 0) << "no free tile matches " << lower;
+        // A partner away from the piece, so that the upper tile beside it stays.
+        const mj::board::PointCells cells = mj::board::pointCells(piece);
+        const int partner = g.makePartner(lower, true, {cells.ne, cells.sw});
+        ASSERT_GE(partner, 0) << "no free tile can match " << lower;
         const int yellow = g.templateOf(lower) + 42;
 
         g.click(lowerFirst ? lower : partner);
@@ -118,7 +120,7 @@ TEST(PairCheck, AMismatchStartsTheUndoAndChangesNothingElse) {
     ASSERT_GE(lower, 0);
     const int piece = mj::board::faceCornerPiece(lower);
     const bool side = g.cornerOf(piece) == kWhiteSideCap;
-    const int other = g.partnerOf(lower, false);
+    const int other = g.makePartner(lower, false);
     ASSERT_GE(other, 0);
     g.wait(20); // keep the undo off a step of the countdown
     const int whiteLower = g.templateOf(lower), whiteOther = g.templateOf(other);
@@ -175,15 +177,15 @@ TEST(PairCheck, AThirdTileInTheHalfSecondChangesNothing) {
     for (const bool match : {true, false}) {
         SCOPED_TRACE(match ? "after a match" : "after a mismatch");
         Game g;
-        const auto [a, b0] = g.matchingPair();
+        const auto [a, b0] = g.makeMatch();
         ASSERT_GE(a, 0);
-        const int b = match ? b0 : g.partnerOf(a, false);
+        const int b = match ? b0 : g.makePartner(a, false);
         ASSERT_GE(b, 0);
+        const int third = g.makePartner(a, false, {b});
+        ASSERT_GE(third, 0);
         g.click(a);
         g.click(b);
         g.wait(200);
-        const int third = g.partnerOf(a, false, {b});
-        ASSERT_GE(third, 0);
         const int thirdFace = g.templateOf(third);
         const std::string before = g.dump();
 
@@ -203,7 +205,7 @@ TEST(PairCheck, AThirdTileInTheHalfSecondChangesNothing) {
 
 TEST(PairCheck, APauseInTheHalfSecondAfterAMatchHoldsOnlyTheRemoval) {
     Game g;
-    const auto [a, b] = g.matchingPair();
+    const auto [a, b] = g.makeMatch();
     ASSERT_GE(a, 0);
     g.click(a);
     g.click(b);
@@ -239,9 +241,8 @@ TEST(PairCheck, APauseInTheHalfSecondAfterAMatchHoldsOnlyTheRemoval) {
 
 TEST(PairCheck, APauseInTheHalfSecondAfterAMismatchHoldsTheCountdownAndTheUndo) {
     Game g;
-    const int a = g.matchingPair().first;
+    const auto [a, b] = g.makeMismatch();
     ASSERT_GE(a, 0);
-    const int b = g.partnerOf(a, false);
     const int whiteA = g.templateOf(a);
     g.click(a);
     g.click(b);
@@ -273,14 +274,14 @@ TEST(PairCheck, APauseInTheHalfSecondAfterAMismatchHoldsTheCountdownAndTheUndo) 
 TEST(PairCheck, QuitInTheHalfSecondAfterAMatchScoresNothingForThePair) {
     Game g;
     // A first pair scores, so that Quit has a score to set as the best.
-    const auto [a1, b1] = g.matchingPair();
+    const auto [a1, b1] = g.makeMatch();
     ASSERT_GE(a1, 0);
     g.click(a1);
     g.click(b1);
     g.wait(500);
     ASSERT_EQ(g.w.score, 1000);
 
-    const auto [a, b] = g.matchingPair();
+    const auto [a, b] = g.makeMatch();
     ASSERT_GE(a, 0);
     g.click(a);
     g.click(b);
@@ -311,7 +312,7 @@ TEST(PairCheck, QuitInTheHalfSecondAfterAMismatchLeavesNoTraceOfThePair) {
     Game g;
     const int lower = g.uncoverLowerTileWithCap();
     ASSERT_GE(lower, 0);
-    const int other = g.partnerOf(lower, false);
+    const int other = g.makePartner(lower, false);
     g.click(lower);
     g.click(other);
     ASSERT_TRUE(g.anyPieceShows(kSilverSideCap) || g.anyPieceShows(kSilverBottomCap));
@@ -327,7 +328,7 @@ TEST(PairCheck, QuitInTheHalfSecondAfterAMismatchLeavesNoTraceOfThePair) {
     g.press(mj::ButtonId::Cmdstart);
     EXPECT_EQ(g.w.selectcount, 0);
     EXPECT_FALSE(g.w.Tmr4.Enabled());
-    const auto [a, b] = g.matchingPair(); // a pair can be made at once
+    const auto [a, b] = g.makeMatch(); // the new board takes a pair at once
     ASSERT_GE(a, 0);
     g.click(a);
     g.click(b);
@@ -339,7 +340,7 @@ TEST(PairCheck, AMatchAtBonusZeroScoresNothingAndIsRemovedAllTheSame) {
     g.wait(51000);
     ASSERT_EQ(g.w.bonus, 0);
     EXPECT_EQ(g.w.Lblbonus2.Caption, " 0");
-    const auto [a, b] = g.matchingPair();
+    const auto [a, b] = g.makeMatch();
     ASSERT_GE(a, 0);
     g.click(a);
     g.click(b);

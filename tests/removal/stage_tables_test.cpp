@@ -63,11 +63,10 @@ TEST(StageTables, SlotRowsAreWhatTheBlocksUse) {
             continue;
         }
         // The slot beneath is the lower slot in the same cell.
-        if (row.beneath != kUnstated) {
-            EXPECT_LT(row.beneath, kLayerSlots);
-            EXPECT_EQ(mj::board::cellOf(row.beneath).c, row.column);
-            EXPECT_EQ(mj::board::cellOf(row.beneath).r, row.row);
-        }
+        ASSERT_GE(row.beneath, 0);
+        EXPECT_LT(row.beneath, kLayerSlots);
+        EXPECT_EQ(mj::board::cellOf(row.beneath).c, row.column);
+        EXPECT_EQ(mj::board::cellOf(row.beneath).r, row.row);
         EXPECT_EQ(d.interiorBeneath, row.interiorBeneath);
         if (row.interiorBeneath != _) {
             EXPECT_EQ(setOf({mj::board::leftNeighbour(row.interiorBeneath),
@@ -99,9 +98,7 @@ TEST(StageTables, PieceRowsAreTheGrid) {
         EXPECT_EQ(cells.ne, row.ne);
         EXPECT_EQ(cells.sw, row.sw);
         EXPECT_EQ(cells.se, row.se);
-        if (row.background != kUnstated) {
-            EXPECT_EQ(mj::board::backgroundTile(row.piece), row.background);
-        }
+        EXPECT_EQ(mj::board::backgroundTile(row.piece), row.background);
     }
 }
 

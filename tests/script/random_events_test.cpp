@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 #include <sstream>
 
@@ -90,18 +89,20 @@ class RandomEvents {
     int removals_ = 0;
 };
 
+// The same sequences on every machine: seeds 1 to kSequences, 1500 events each.
+constexpr unsigned kSequences = 24;
+
 TEST(RandomEvents, KeepEveryStateConsistent) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-    int removals = 0, sequences = 0;
-    for (unsigned seed = 1; seed <= 40 && std::chrono::steady_clock::now() < deadline; ++seed) {
+    int removals = 0;
+    for (unsigned seed = 1; seed <= kSequences; ++seed) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
         RandomEvents events(seed);
         const std::string fault = events.run(1500);
         ASSERT_EQ(fault, "") << "replay with mahjongg-script:\n" << events.script();
         removals += events.removals();
-        ++sequences;
     }
-    EXPECT_GT(removals, 20) << "the sequences should remove pairs";
-    std::cout << sequences << " sequences, " << removals << " removals checked\n";
+    EXPECT_GT(removals, 10 * static_cast<int>(kSequences)) << "the sequences should remove pairs";
+    std::cout << kSequences << " sequences, " << removals << " removals checked\n";
 }
 
 } // namespace

@@ -122,7 +122,7 @@ TEST_F(Selection, AClickOnATileWithoutAWhiteFaceSelectsNothing) {
 }
 
 TEST_F(Selection, ASecondClickOnATileWithoutAWhiteFaceTakesNoPair) {
-    const auto [a, b] = mismatch();
+    const auto [a, b] = makeMismatch();
     ASSERT_GE(a, 0);
     click(a);
     w.Imgtile1[idx(b)].Picture = face(7);
@@ -138,7 +138,7 @@ TEST_F(Selection, ASecondClickOnATileWithoutAWhiteFaceTakesNoPair) {
 }
 
 TEST_F(Selection, ASecondSelectionTurnsTheTileGreyAndDisablesBoth) {
-    const auto [a, b] = mismatch();
+    const auto [a, b] = makeMismatch();
     ASSERT_GE(a, 0);
     const int faceA = templateOf(a) - 42, faceB = templateOf(b) - 42;
     click(a);

@@ -2,8 +2,6 @@
 
 #include "game/number_display.h"
 
-#include <random>
-
 namespace mj::testing {
 
 using board::idx;
@@ -19,8 +17,10 @@ board::Presence presence(const Frmmahjongg& w) {
 bool clickable(const Frmmahjongg& w, int slot) {
     // Only a tile's own upper tile can lie over the centre of a lower tile.
     const Image& t = w.Imgtile1[idx(slot)];
+    if (!t.Enabled)
+        return false;
     const auto hit = controlAt(w, t.Left + 240, t.Top + 300);
-    return hit && hit->kind == ControlKind::Tile && hit->index == slot && t.Enabled;
+    return hit && hit->kind == ControlKind::Tile && hit->index == slot;
 }
 
 std::vector<int> clickableTiles(const Frmmahjongg& w) {
@@ -29,15 +29,6 @@ std::vector<int> clickableTiles(const Frmmahjongg& w) {
         if (clickable(w, s))
             tiles.push_back(s);
     return tiles;
-}
-
-std::pair<int, int> matchingPair(const Frmmahjongg& w) {
-    const std::vector<int> free = clickableTiles(w);
-    for (std::size_t i = 0; i < free.size(); ++i)
-        for (std::size_t j = i + 1; j < free.size(); ++j)
-            if (w.Imgtile1[idx(free[i])].Picture == w.Imgtile1[idx(free[j])].Picture)
-                return {free[i], free[j]};
-    return {-1, -1};
 }
 
 std::vector<std::string> boardFaults(const Frmmahjongg& w) {
@@ -153,41 +144,6 @@ std::vector<std::string> stateFaults(const Frmmahjongg& w) {
           &w.Lbltiles2, &w.Lbltime1, &w.Lbltime2, &w.Lbltime3, &w.Lbltime4})
         expect(l->Visible, "the game labels show during a game");
     return faults;
-}
-
-} // namespace mj::testing
-
-namespace mj::testing {
-
-std::vector<std::pair<int, int>> clearingOrder(const Frmmahjongg& w, int attempts) {
-    std::mt19937 choice(12345);
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        board::Presence present = presence(w);
-        std::vector<std::pair<int, int>> order;
-        for (;;) {
-            std::vector<std::pair<int, int>> pairs;
-            auto isFree = [&](int s) {
-                const int l = board::leftNeighbour(s), r = board::rightNeighbour(s);
-                const bool covered = s < board::kLayerSlots && present[s + board::kLayerSlots];
-                return present[s] && !covered && (!present[l] || !present[r]);
-            };
-            for (int a = 0; a < board::kSlots; ++a)
-                for (int b = a + 1; b < board::kSlots; ++b)
-                    if (w.Imgtile1[idx(a)].Picture == w.Imgtile1[idx(b)].Picture && isFree(a) &&
-                        isFree(b))
-                        pairs.emplace_back(a, b);
-            if (pairs.empty())
-                break;
-            const auto [a, b] =
-                pairs[std::uniform_int_distribution<std::size_t>(0, pairs.size() - 1)(choice)];
-            present.set(a, false);
-            present.set(b, false);
-            order.emplace_back(a, b);
-        }
-        if (order.size() == board::kSlots / 2)
-            return order;
-    }
-    return {};
 }
 
 } // namespace mj::testing

@@ -20,9 +20,6 @@ bool clickable(const Frmmahjongg& w, int slot);
 // The clickable tiles, in ascending slot order.
 std::vector<int> clickableTiles(const Frmmahjongg& w);
 
-// Two clickable tiles with one face, or {-1, -1}.
-std::pair<int, int> matchingPair(const Frmmahjongg& w);
-
 // What differs between the board and its rules: every side-free flag of a present tile, every
 // edge piece and every corner piece (visibility, and the template of a shown one), and a
 // tile being clickable exactly when it is present, uncovered and free at a side. Empty when
@@ -33,13 +30,5 @@ std::vector<std::string> boardFaults(const Frmmahjongg& w);
 // paused, game over): the timers that run, the selection on the board and the labels that
 // show the record's fields. Empty when everything agrees.
 std::vector<std::string> stateFaults(const Frmmahjongg& w);
-
-} // namespace mj::testing
-
-namespace mj::testing {
-
-// An order of pairs that clears the dealt board, found by randomised greedy play on the
-// tiles' faces and the board's freedom rules; empty when none turned up.
-std::vector<std::pair<int, int>> clearingOrder(const Frmmahjongg& w, int attempts = 300);
 
 } // namespace mj::testing

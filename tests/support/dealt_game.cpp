@@ -1,6 +1,7 @@
 #include "support/dealt_game.h"
 
 #include "script/dump.h"
+#include "support/board_builder.h"
 #include "support/board_rules.h"
 #include "support/probes.h"
 #include "window/click_rule.h"
@@ -44,23 +45,14 @@ std::vector<int> DealtGame::clickableTiles() const {
     return testing::clickableTiles(w);
 }
 
-int DealtGame::partnerOf(int slot, bool same, const std::set<int>& besides) const {
-    for (const int t : clickableTiles())
-        if (t != slot && !besides.count(t) &&
-            (w.Imgtile1[idx(t)].Picture == w.Imgtile1[idx(slot)].Picture) == same)
-            return t;
-    return -1;
+int DealtGame::makePartner(int slot, bool same, const std::set<int>& besides) {
+    return testing::makePartner(w, slot, same, besides);
 }
-
-std::pair<int, int> DealtGame::matchingPair() const {
-    return testing::matchingPair(w);
+std::pair<int, int> DealtGame::makeMatch() {
+    return testing::makeMatch(w);
 }
-
-std::pair<int, int> DealtGame::mismatch() const {
-    for (const int a : clickableTiles())
-        if (const int b = partnerOf(a, false); b >= 0)
-            return {a, b};
-    return {-1, -1};
+std::pair<int, int> DealtGame::makeMismatch() {
+    return testing::makeMismatch(w);
 }
 
 int DealtGame::uncoverLowerTileWithCap() {
@@ -73,7 +65,7 @@ int DealtGame::uncoverLowerTileWithCap() {
         // The cap shows once the upper tile goes while exactly one of NE and SW stays.
         if (present(cells.se) || present(cells.ne) == present(cells.sw))
             continue;
-        if (const int partner = partnerOf(upper, true, {cells.ne, cells.sw}); partner >= 0) {
+        if (const int partner = makePartner(upper, true, {cells.ne, cells.sw}); partner >= 0) {
             click(upper);
             click(partner);
             wait(500);

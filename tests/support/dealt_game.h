@@ -30,15 +30,13 @@ class DealtGame {
     bool clickable(int slot) const;
     std::vector<int> clickableTiles() const;
 
-    // A clickable tile other than `slot` and those `besides` with the same picture (or, with
-    // same = false, another), or -1.
-    int partnerOf(int slot, bool same = true, const std::set<int>& besides = {}) const;
-    // Two clickable tiles with one face, or with two faces; {-1, -1} when there are none.
-    std::pair<int, int> matchingPair() const;
-    std::pair<int, int> mismatch() const;
+    // The board builders of board_builder.h, on this game's board.
+    int makePartner(int slot, bool same = true, const std::set<int>& besides = {});
+    std::pair<int, int> makeMatch();
+    std::pair<int, int> makeMismatch();
 
-    // Takes off a matching pair that uncovers a lower tile whose face corner piece then shows
-    // a white cap, and returns that lower tile (-1 if the board has none).
+    // Takes off a pair, made to match, that uncovers a lower tile whose face corner piece then
+    // shows a white cap, and returns that lower tile (-1 if no such pair can be made).
     int uncoverLowerTileWithCap();
 
     MinimalStandard random;
