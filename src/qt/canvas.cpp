@@ -59,12 +59,38 @@ QFont Canvas::labelFont(const Font& font) {
     return f;
 }
 
+const QImage& Canvas::labelFace(LabelId id) {
+    const Label& label = window_.label(id);
+    LabelFace& face = labelFaces_[static_cast<std::size_t>(id)];
+    const qreal density = devicePixelRatioF();
+    if (!face.pixels.isNull() && face.caption == label.Caption &&
+        face.pixels.devicePixelRatio() == density)
+        return face.pixels;
+    const QRect r = pixelRect(label);
+    face.caption = label.Caption;
+    face.pixels = QImage(r.size() * density, QImage::Format_RGB32);
+    face.pixels.setDevicePixelRatio(density);
+    face.pixels.fill(toQColor(label.BackColor));
+    QPainter painter(&face.pixels);
+    painter.setFont(fonts_[static_cast<std::size_t>(id)]);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(QPoint(0, 0), r.size()),
+                     static_cast<int>(toQt(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap),
+                     QString::fromStdString(label.Caption));
+    return face.pixels;
+}
+
+// Only what lies in the region to repaint is drawn, in the drawing order, so that wherever
+// controls overlap the one on top still ends up on top.
 void Canvas::paintEvent(QPaintEvent* event) {
     ++paints_;
-    const QRect dirty = event->rect();
+    const QRegion& dirty = event->region();
+    const QRect bounds = dirty.boundingRect();
+    const auto needed = [&](const QRect& r) { return bounds.intersects(r) && dirty.intersects(r); };
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.fillRect(dirty, toQColor(Frmmahjongg::BackColor));
+    for (const QRect& r : dirty)
+        painter.fillRect(r, toQColor(Frmmahjongg::BackColor));
     // From the bottom of the drawing order to its top; the buttons are widgets of their own.
     const std::span<const ControlRef> order = drawingOrder();
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
@@ -75,28 +101,22 @@ void Canvas::paintEvent(QPaintEvent* event) {
             break;
         case ControlKind::Line: {
             const Line& line = window_.Line1;
-            if (line.Visible)
+            if (line.Visible && needed(pixelRect(line.bounds())))
                 painter.fillRect(QRect(px(line.X1), px(line.Y1), px(line.X2) - px(line.X1) + 1,
                                        line.BorderWidth),
                                  toQColor(line.BorderColor));
             break;
         }
         case ControlKind::Label: {
-            const Label& label = window_.label(static_cast<LabelId>(ref.index));
-            const QRect r = pixelRect(label);
-            if (!label.Visible || !dirty.intersects(r))
-                break;
-            painter.fillRect(r, toQColor(label.BackColor));
-            painter.setFont(fonts_[static_cast<std::size_t>(ref.index)]);
-            painter.setPen(Qt::black);
-            painter.drawText(
-                r, static_cast<int>(toQt(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap),
-                QString::fromStdString(label.Caption));
+            const auto id = static_cast<LabelId>(ref.index);
+            const Label& label = window_.label(id);
+            if (label.Visible && needed(pixelRect(label)))
+                painter.drawImage(pixelRect(label).topLeft(), labelFace(id));
             break;
         }
         default: {
             const Image* image = imageOf(window_, ref);
-            if (image->Visible && dirty.intersects(pixelRect(*image)))
+            if (image->Visible && needed(pixelRect(*image)))
                 painter.drawImage(QPoint(px(image->Left), px(image->Top)),
                                   pictures_.image(image->Picture));
         }

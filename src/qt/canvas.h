@@ -6,10 +6,12 @@
 #include "window/frmmahjongg.h"
 
 #include <QFont>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <string>
 
 namespace mj::qt {
 
@@ -32,10 +34,19 @@ class Canvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    // A label's pixels, its background and its caption laid out with word wrap, drawn anew
+    // only when the caption or the screen's pixel density changes.
+    struct LabelFace {
+        std::string caption;
+        QImage pixels;
+    };
+    const QImage& labelFace(LabelId id);
+
     const Frmmahjongg& window_;
     const Pictures& pictures_;
     std::function<void(int, int)> onClick_;
     std::array<QFont, kLabels> fonts_;
+    std::array<LabelFace, kLabels> labelFaces_;
     int paints_ = 0;
 };
 

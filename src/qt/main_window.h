@@ -2,6 +2,7 @@
 // the window object that decides everything the player sees.
 #pragma once
 
+#include "platform/tick_catch_up.h"
 #include "platform/timer_watch.h"
 #include "qt/canvas.h"
 #include "qt/pictures.h"
@@ -27,8 +28,8 @@ class MainWindow : public QWidget {
     Canvas& canvas() { return *canvas_; }
     QPushButton& button(ButtonId id) { return *buttons_[static_cast<std::size_t>(id)]; }
 
-    // After every event: starts and stops the Qt timers the handlers switched, and repaints
-    // once if anything on the screen changed.
+    // After every event: starts and stops the timers the handlers switched, and repaints
+    // what changed on the screen.
     void afterEvent();
 
   signals:
@@ -40,13 +41,18 @@ class MainWindow : public QWidget {
     void tick(TimerId id);
     void pressButton(ButtonId id);
     void showButtons();
+    // Tmr1 never wakes the program: just before any other event, every Tmr1 tick that fell
+    // due since the last one is delivered, counted on a monotonic clock.
+    void catchUpTmr1();
+    void switchTimer(TimerId id, TimerWatch::Change change);
 
     MinimalStandard random_;
     Frmmahjongg game_;
     Pictures pictures_;
     Canvas* canvas_;
     std::array<QPushButton*, kButtons> buttons_{};
-    std::array<QTimer, kTimers> timers_;
+    std::array<QTimer, kTimers> timers_; // Tmr1's is never started
+    TickCatchUp tmr1_;
     TimerWatch watch_;
     ViewState shown_; // what the screen shows
     ViewState now_;   // what it should show, refreshed after every event

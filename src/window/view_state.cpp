@@ -13,13 +13,18 @@ ViewState ViewState::of(const Frmmahjongg& w) {
 void ViewState::assign(const Frmmahjongg& w) {
     images.clear();
     for (const ControlRef ref : drawingOrder())
-        if (const Image* image = imageOf(w, ref); image && image->Visible)
-            images.push_back({image->Picture, image->Left, image->Top});
+        if (const Image* image = imageOf(w, ref))
+            images.push_back(image->Visible ? Look{image->Picture, *image} : Look{});
     labels.resize(kLabels);
     for (int l = 0; l < kLabels; ++l) {
+        // A hidden label shows no caption.
         const Label& label = w.label(static_cast<LabelId>(l));
-        labels[static_cast<std::size_t>(l)].caption = label.Caption;
-        labels[static_cast<std::size_t>(l)].visible = label.Visible;
+        Text& text = labels[static_cast<std::size_t>(l)];
+        text.visible = label.Visible;
+        if (label.Visible)
+            text.caption = label.Caption;
+        else
+            text.caption.clear();
     }
     buttons.resize(kButtons);
     for (int b = 0; b < kButtons; ++b) {
@@ -28,6 +33,27 @@ void ViewState::assign(const Frmmahjongg& w) {
         buttons[static_cast<std::size_t>(b)].visible = button.Visible;
     }
     line = w.Line1.Visible;
+}
+
+std::vector<Rect> changedAreas(const ViewState& before, const ViewState& after,
+                               const Frmmahjongg& w) {
+    std::vector<Rect> areas;
+    const auto add = [&areas](const Rect& r) {
+        if (r.Width > 0 && r.Height > 0)
+            areas.push_back(r);
+    };
+    for (std::size_t i = 0; i < after.images.size(); ++i)
+        if (before.images[i] != after.images[i]) {
+            add(before.images[i].rect);
+            add(after.images[i].rect);
+        }
+    // Labels and the line stay where the window put them.
+    for (int l = 0; l < kLabels; ++l)
+        if (before.labels[static_cast<std::size_t>(l)] != after.labels[static_cast<std::size_t>(l)])
+            add(w.label(static_cast<LabelId>(l)));
+    if (before.line != after.line)
+        add(w.Line1.bounds());
+    return areas;
 }
 
 } // namespace mj
