@@ -1,7 +1,5 @@
 #include "qt/canvas.h"
 
-#include "window/drawing_order.h"
-
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
@@ -40,10 +38,10 @@ Canvas::Canvas(const Frmmahjongg& window, const Pictures& pictures,
     setAttribute(Qt::WA_OpaquePaintEvent);
     for (int l = 0; l < kLabels; ++l)
         fonts_[static_cast<std::size_t>(l)] = labelFont(window.label(static_cast<LabelId>(l)).Font);
-}
-
-QRect Canvas::pixelRect(const Rect& r) {
-    return QRect(px(r.Left), px(r.Top), px(r.Width), px(r.Height));
+    const std::span<const ControlRef> order = drawingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if (it->kind != ControlKind::Button && it->kind != ControlKind::Timer)
+            painted_.push_back({*it, imageOf(window, *it)});
 }
 
 QFont Canvas::labelFont(const Font& font) {
@@ -86,40 +84,45 @@ void Canvas::paintEvent(QPaintEvent* event) {
     ++paints_;
     const QRegion& dirty = event->region();
     const QRect bounds = dirty.boundingRect();
-    const auto needed = [&](const QRect& r) { return bounds.intersects(r) && dirty.intersects(r); };
+    // The bounding box first, inline: most controls lie outside a small region.
+    const auto needed = [&](const QRect& r) {
+        return r.left() <= bounds.right() && bounds.left() <= r.right() &&
+               r.top() <= bounds.bottom() && bounds.top() <= r.bottom() && dirty.intersects(r);
+    };
+    // And before that, in twips with a margin of two pixels, which spares the conversion to
+    // pixels for the controls far from it.
+    constexpr int margin = 2 * kTwipsPerPixel;
+    const int left = bounds.left() * kTwipsPerPixel - margin;
+    const int right = (bounds.right() + 1) * kTwipsPerPixel + margin;
+    const int top = bounds.top() * kTwipsPerPixel - margin;
+    const int bottom = (bounds.bottom() + 1) * kTwipsPerPixel + margin;
+    const auto near = [&](const Rect& r) {
+        return r.Left < right && r.Left + r.Width > left && r.Top < bottom &&
+               r.Top + r.Height > top;
+    };
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     for (const QRect& r : dirty)
         painter.fillRect(r, toQColor(Frmmahjongg::BackColor));
-    // From the bottom of the drawing order to its top; the buttons are widgets of their own.
-    const std::span<const ControlRef> order = drawingOrder();
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const ControlRef ref = *it;
-        switch (ref.kind) {
-        case ControlKind::Button:
-        case ControlKind::Timer:
-            break;
-        case ControlKind::Line: {
+    for (const Painted& item : painted_) {
+        if (const Image* image = item.image) {
+            if (!near(*image) || !image->Visible)
+                continue;
+            const QRect r = pixelRect(*image);
+            if (needed(r))
+                painter.drawImage(r.topLeft(), pictures_.image(image->Picture));
+        } else if (item.ref.kind == ControlKind::Label) {
+            const auto id = static_cast<LabelId>(item.ref.index);
+            const Label& label = window_.label(id);
+            const QRect r = pixelRect(label);
+            if (label.Visible && needed(r))
+                painter.drawImage(r.topLeft(), labelFace(id));
+        } else {
             const Line& line = window_.Line1;
             if (line.Visible && needed(pixelRect(line.bounds())))
                 painter.fillRect(QRect(px(line.X1), px(line.Y1), px(line.X2) - px(line.X1) + 1,
                                        line.BorderWidth),
                                  toQColor(line.BorderColor));
-            break;
-        }
-        case ControlKind::Label: {
-            const auto id = static_cast<LabelId>(ref.index);
-            const Label& label = window_.label(id);
-            if (label.Visible && needed(pixelRect(label)))
-                painter.drawImage(pixelRect(label).topLeft(), labelFace(id));
-            break;
-        }
-        default: {
-            const Image* image = imageOf(window_, ref);
-            if (image->Visible && needed(pixelRect(*image)))
-                painter.drawImage(QPoint(px(image->Left), px(image->Top)),
-                                  pictures_.image(image->Picture));
-        }
         }
     }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "qt/pictures.h"
+#include "window/drawing_order.h"
 #include "window/frmmahjongg.h"
 
 #include <QFont>
@@ -12,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace mj::qt {
 
@@ -27,7 +29,10 @@ class Canvas : public QWidget {
     // The label font: the face asked for where it is installed, else a heavy sans-serif.
     static QFont labelFont(const Font& font);
     // A control's rectangle in the canvas's pixels.
-    static QRect pixelRect(const Rect& r);
+    static QRect pixelRect(const Rect& r) {
+        return QRect(r.Left / kTwipsPerPixel, r.Top / kTwipsPerPixel, r.Width / kTwipsPerPixel,
+                     r.Height / kTwipsPerPixel);
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -41,6 +46,14 @@ class Canvas : public QWidget {
         QImage pixels;
     };
     const QImage& labelFace(LabelId id);
+
+    // What the canvas paints, bottom first: every image, label and the line, with the
+    // image a control is, if it is one.
+    struct Painted {
+        ControlRef ref;
+        const Image* image;
+    };
+    std::vector<Painted> painted_;
 
     const Frmmahjongg& window_;
     const Pictures& pictures_;

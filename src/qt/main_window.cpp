@@ -91,14 +91,10 @@ MainWindow::MainWindow()
 
 void MainWindow::afterEvent() {
     watch_.sync(game_, [this](TimerId id, TimerWatch::Change change) { switchTimer(id, change); });
-    now_.assign(game_);
-    if (now_ == shown_)
-        return;
-    for (const Rect& area : changedAreas(shown_, now_, game_))
+    const ViewState::Changes changes = shown_.refresh(game_);
+    for (const Rect& area : changes.areas)
         canvas_->update(Canvas::pixelRect(area));
-    const bool buttonsChanged = now_.buttons != shown_.buttons;
-    std::swap(shown_, now_);
-    if (buttonsChanged)
+    if (changes.buttons)
         showButtons();
 }
 

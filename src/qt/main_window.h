@@ -54,8 +54,7 @@ class MainWindow : public QWidget {
     std::array<QTimer, kTimers> timers_; // Tmr1's is never started
     TickCatchUp tmr1_;
     TimerWatch watch_;
-    ViewState shown_; // what the screen shows
-    ViewState now_;   // what it should show, refreshed after every event
+    ViewState shown_; // what the screen shows, or is about to once the canvas repaints
 };
 
 } // namespace mj::qt

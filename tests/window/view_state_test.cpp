@@ -24,27 +24,26 @@ TEST_F(ViewStateTest, ChangesExactlyWithWhatShows) {
     w.Imgtile1[150].Left = 100;
     EXPECT_EQ(mj::ViewState::of(w), idle)
         << "a side-free flag, a hidden label's caption and a hidden image do not show";
-    EXPECT_TRUE(mj::changedAreas(idle, mj::ViewState::of(w), w).empty());
+    mj::ViewState refreshed = idle;
+    const mj::ViewState::Changes none = refreshed.refresh(w);
+    EXPECT_TRUE(none.areas.empty() && !none.buttons);
 
     using Areas = std::vector<mj::Rect>;
     struct Change {
         const char* what;
         void (*apply)(mj::Frmmahjongg&);
         Areas (*areas)(const mj::Frmmahjongg&); // where it shows, from the window before it
+        bool button = false;
     };
     const Change changes[] = {
         {"a tile's face",
          [](mj::Frmmahjongg& g) { g.Imgtile1[80].Picture = g.Imgtmalli[90].Picture; },
-         [](const mj::Frmmahjongg& g) {
-             return Areas{g.Imgtile1[80], g.Imgtile1[80]};
-         }},
+         [](const mj::Frmmahjongg& g) { return Areas{g.Imgtile1[80]}; }},
         {"a tile hidden", [](mj::Frmmahjongg& g) { g.Imgtile1[80].Visible = false; },
          [](const mj::Frmmahjongg& g) { return Areas{g.Imgtile1[80]}; }},
         {"a corner piece's cap",
          [](mj::Frmmahjongg& g) { g.Imgvvak[1].Picture = g.Imgvarjo1[3].Picture; },
-         [](const mj::Frmmahjongg& g) {
-             return Areas{g.Imgvvak[1], g.Imgvvak[1]};
-         }},
+         [](const mj::Frmmahjongg& g) { return Areas{g.Imgvvak[1]}; }},
         {"an edge piece hidden", [](mj::Frmmahjongg& g) { g.Imgpr[1].Visible = false; },
          [](const mj::Frmmahjongg& g) { return Areas{g.Imgpr[1]}; }},
         {"the pause picture moved", [](mj::Frmmahjongg& g) { g.Imgpause.Left = 120; },
@@ -63,9 +62,9 @@ TEST_F(ViewStateTest, ChangesExactlyWithWhatShows) {
          [](const mj::Frmmahjongg& g) { return Areas{g.Line1.bounds()}; }},
         // Buttons show, but they are widgets that repaint themselves.
         {"a button hidden", [](mj::Frmmahjongg& g) { g.Cmdstart.Visible = false; },
-         [](const mj::Frmmahjongg&) { return Areas{}; }},
+         [](const mj::Frmmahjongg&) { return Areas{}; }, true},
         {"a button's caption", [](mj::Frmmahjongg& g) { g.Cmdpause.Caption = "&Pause off"; },
-         [](const mj::Frmmahjongg&) { return Areas{}; }},
+         [](const mj::Frmmahjongg&) { return Areas{}; }, true},
     };
     for (const Change& c : changes) {
         mj::MinimalStandard fresh;
@@ -75,9 +74,12 @@ TEST_F(ViewStateTest, ChangesExactlyWithWhatShows) {
         const mj::ViewState before = mj::ViewState::of(g);
         const Areas expected = c.areas(g);
         c.apply(g);
-        const mj::ViewState after = mj::ViewState::of(g);
-        EXPECT_NE(after, before) << c.what;
-        EXPECT_EQ(mj::changedAreas(before, after, g), expected) << c.what;
+        EXPECT_NE(mj::ViewState::of(g), before) << c.what;
+        mj::ViewState state = before;
+        const mj::ViewState::Changes found = state.refresh(g);
+        EXPECT_EQ(found.areas, expected) << c.what;
+        EXPECT_EQ(found.buttons, c.button) << c.what;
+        EXPECT_EQ(state, mj::ViewState::of(g)) << c.what << ": refreshed";
     }
 }
 
