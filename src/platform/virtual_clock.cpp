@@ -2,25 +2,40 @@
 
 #include "window/click_rule.h"
 
+#include <limits>
+
 namespace mj {
 
 namespace {
 
 constexpr std::size_t kTmr1 = static_cast<std::size_t>(TimerId::Tmr1);
 
+// span / interval for a span of 0 or more: in 32 bits when the span fits, since a wait
+// delivers a batch before every other tick and a 64-bit division costs several times as much.
+std::int64_t wholeIntervals(std::int64_t span, std::int64_t interval) {
+    if (span <= std::numeric_limits<std::uint32_t>::max())
+        return static_cast<std::uint32_t>(span) / static_cast<std::uint32_t>(interval);
+    return span / interval;
+}
+
 } // namespace
 
-VirtualClock::VirtualClock(Frmmahjongg& window)
-    : VirtualClock(window, [&window](TimerId id, std::int64_t count) {
-          if (id == TimerId::Tmr1)
-              deliverTmr1Ticks(window, count);
-          else
-              deliverTick(window, id);
-      }) {}
+VirtualClock::VirtualClock(Frmmahjongg& window) : window_(window), handlers_(&window) {
+    sync();
+}
 
 VirtualClock::VirtualClock(const Frmmahjongg& window, Deliver deliver)
     : window_(window), deliver_(std::move(deliver)) {
     sync();
+}
+
+void VirtualClock::deliver(TimerId id, std::int64_t count) {
+    if (!handlers_)
+        deliver_(id, count);
+    else if (id == TimerId::Tmr1)
+        deliverTmr1Ticks(*handlers_, count);
+    else
+        deliverTick(*handlers_, id);
 }
 
 bool VirtualClock::sync() {
@@ -51,12 +66,11 @@ void VirtualClock::advance(std::int64_t ms) {
         // Tmr1's ticks up to and including that instant come first, as one batch.
         if (on_[kTmr1] && due_[kTmr1] <= until) {
             const std::int64_t interval = window_.timer(TimerId::Tmr1).Interval();
-            const std::int64_t count = (until - due_[kTmr1]) / interval + 1;
+            const std::int64_t count = wholeIntervals(until - due_[kTmr1], interval) + 1;
             now_ = due_[kTmr1] + (count - 1) * interval;
             due_[kTmr1] = now_ + interval;
-            deliver_(TimerId::Tmr1, count);
-            if (sync())
-                next = nextOtherTick(target);
+            // Tmr1's handler switches no timer, so the tick found next stays next.
+            deliver(TimerId::Tmr1, count);
             continue;
         }
         if (next == kTimers)
@@ -64,7 +78,7 @@ void VirtualClock::advance(std::int64_t ms) {
         now_ = due_[next];
         const auto id = static_cast<TimerId>(next);
         due_[next] += window_.timer(id).Interval();
-        deliver_(id, 1);
+        deliver(id, 1);
         sync();
         next = nextOtherTick(target);
     }

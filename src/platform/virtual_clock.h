@@ -14,7 +14,8 @@ class VirtualClock {
   public:
     // Receives `count` ticks of one timer due in a row, the last of them at now(): every
     // Tmr1 tick that falls due before the next tick of another timer comes as one batch;
-    // any other timer's ticks come one at a time.
+    // any other timer's ticks come one at a time. Like Tmr1's handler, a delivery of Tmr1
+    // must switch no timer.
     using Deliver = std::function<void(TimerId, std::int64_t count)>;
 
     // Starts at 0 ms with the timers the window was created with; the ticks are handed to
@@ -36,8 +37,11 @@ class VirtualClock {
   private:
     // The next tick of Tmr2 to Tmr5 due by `until`, or kTimers when there is none.
     std::size_t nextOtherTick(std::int64_t until) const;
+    // To the window's handlers, or to `deliver_` when the clock was given one.
+    void deliver(TimerId id, std::int64_t count);
 
     const Frmmahjongg& window_;
+    Frmmahjongg* handlers_ = nullptr;
     Deliver deliver_;
     TimerWatch watch_;
     std::int64_t now_ = 0;
