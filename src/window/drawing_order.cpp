@@ -71,4 +71,8 @@ std::span<const ControlRef> drawingOrder() {
     return order;
 }
 
+const Image* imageOf(const Frmmahjongg& w, ControlRef ref) {
+    return ImageLookup(w)(ref);
+}
+
 } // namespace mj

@@ -33,34 +33,10 @@ struct ControlRef {
 std::span<const ControlRef> drawingOrder();
 
 // The image a control reference names, or nullptr for a button, timer, label or line.
-inline const Image* imageOf(const Frmmahjongg& w, ControlRef ref) {
-    const std::size_t i = board::idx(ref.index);
-    switch (ref.kind) {
-    case ControlKind::Pause:
-        return &w.Imgpause;
-    case ControlKind::Tile:
-        return &w.Imgtile1[i];
-    case ControlKind::FaceTemplate:
-        return &w.Imgtmalli[i];
-    case ControlKind::CornerTemplate:
-        return &w.Imgvarjo1[i];
-    case ControlKind::RightEdge:
-        return &w.Imgpr[i];
-    case ControlKind::BottomEdge:
-        return &w.Imgvar[i];
-    case ControlKind::CornerPiece:
-        return &w.Imgvvak[i];
-    case ControlKind::Button:
-    case ControlKind::Timer:
-    case ControlKind::Line:
-    case ControlKind::Label:
-        break;
-    }
-    return nullptr;
-}
+const Image* imageOf(const Frmmahjongg& w, ControlRef ref);
 
-// The same as imageOf for one window, for a walk through the whole drawing order: a table
-// of where each kind's images start instead of a branch on every control's kind.
+// imageOf for one window, for a walk through the whole drawing order: a table of where each
+// kind's images start instead of a branch on every control's kind.
 class ImageLookup {
   public:
     explicit ImageLookup(const Frmmahjongg& w)
