@@ -89,16 +89,12 @@ void Canvas::paintEvent(QPaintEvent* event) {
         return r.left() <= bounds.right() && bounds.left() <= r.right() &&
                r.top() <= bounds.bottom() && bounds.top() <= r.bottom() && dirty.intersects(r);
     };
-    // And before that, in twips with a margin of two pixels, which spares the conversion to
-    // pixels for the controls far from it.
-    constexpr int margin = 2 * kTwipsPerPixel;
-    const int left = bounds.left() * kTwipsPerPixel - margin;
-    const int right = (bounds.right() + 1) * kTwipsPerPixel + margin;
-    const int top = bounds.top() * kTwipsPerPixel - margin;
-    const int bottom = (bounds.bottom() + 1) * kTwipsPerPixel + margin;
-    const auto near = [&](const Rect& r) {
-        return r.Left < right && r.Left + r.Width > left && r.Top < bottom &&
-               r.Top + r.Height > top;
+    // And before that in twips, which spares the conversion to pixels for the controls far
+    // from it; the margin of a pixel on each side covers the rounding.
+    const Rect near = twipsRect(bounds.adjusted(-1, -1, 1, 1));
+    const auto isNear = [&near](const Rect& r) {
+        return r.Left < near.Left + near.Width && near.Left < r.Left + r.Width &&
+               r.Top < near.Top + near.Height && near.Top < r.Top + r.Height;
     };
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
@@ -106,7 +102,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
         painter.fillRect(r, toQColor(Frmmahjongg::BackColor));
     for (const Painted& item : painted_) {
         if (const Image* image = item.image) {
-            if (!near(*image) || !image->Visible)
+            if (!isNear(*image) || !image->Visible)
                 continue;
             const QRect r = pixelRect(*image);
             if (needed(r))

@@ -33,6 +33,12 @@ class Canvas : public QWidget {
         return QRect(r.Left / kTwipsPerPixel, r.Top / kTwipsPerPixel, r.Width / kTwipsPerPixel,
                      r.Height / kTwipsPerPixel);
     }
+    // The twips a rectangle of the canvas's pixels covers: every control whose pixelRect
+    // meets `r` has a rectangle that meets this one.
+    static Rect twipsRect(const QRect& r) {
+        return {r.left() * kTwipsPerPixel, r.top() * kTwipsPerPixel, r.width() * kTwipsPerPixel,
+                r.height() * kTwipsPerPixel};
+    }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,7 +46,8 @@ class Canvas : public QWidget {
 
   private:
     // A label's pixels, its background and its caption laid out with word wrap, drawn anew
-    // only when the caption or the screen's pixel density changes.
+    // only when the caption or the screen's pixel density changes (no handler changes a
+    // label's font, alignment or colour).
     struct LabelFace {
         std::string caption;
         QImage pixels;
