@@ -2,21 +2,11 @@
 
 #include "window/click_rule.h"
 
-#include <limits>
-
 namespace mj {
 
 namespace {
 
 constexpr std::size_t kTmr1 = static_cast<std::size_t>(TimerId::Tmr1);
-
-// span / interval for a span of 0 or more: in 32 bits when the span fits, since a wait
-// delivers a batch before every other tick and a 64-bit division costs several times as much.
-std::int64_t wholeIntervals(std::int64_t span, std::int64_t interval) {
-    if (span <= std::numeric_limits<std::uint32_t>::max())
-        return static_cast<std::uint32_t>(span) / static_cast<std::uint32_t>(interval);
-    return span / interval;
-}
 
 } // namespace
 
@@ -66,7 +56,7 @@ void VirtualClock::advance(std::int64_t ms) {
         // Tmr1's ticks up to and including that instant come first, as one batch.
         if (on_[kTmr1] && due_[kTmr1] <= until) {
             const std::int64_t interval = window_.timer(TimerId::Tmr1).Interval();
-            const std::int64_t count = wholeIntervals(until - due_[kTmr1], interval) + 1;
+            const std::int64_t count = (until - due_[kTmr1]) / interval + 1;
             now_ = due_[kTmr1] + (count - 1) * interval;
             due_[kTmr1] = now_ + interval;
             // Tmr1's handler switches no timer, so the tick found next stays next.
