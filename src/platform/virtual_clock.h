@@ -12,24 +12,36 @@ namespace mj {
 
 class VirtualClock {
   public:
-    using Deliver = std::function<void(TimerId)>;
+    // Receives `count` ticks of one timer due in a row, the last of them at now(): every
+    // Tmr1 tick that falls due before the next tick of another timer comes as one batch;
+    // any other timer's ticks come one at a time. Like Tmr1's handler, a delivery of Tmr1
+    // must switch no timer.
+    using Deliver = std::function<void(TimerId, std::int64_t count)>;
 
-    // Starts at 0 ms with the timers the window was created with; each tick is handed to
-    // `deliver`, by default the window's tick handler.
+    // Starts at 0 ms with the timers the window was created with; the ticks are handed to
+    // `deliver`, by default the window's tick handlers.
     explicit VirtualClock(Frmmahjongg& window);
     VirtualClock(const Frmmahjongg& window, Deliver deliver);
 
     std::int64_t now() const { return now_; }
 
     // Takes note of the timers an event handler switched on or off at the current time.
-    // Call it after every event that the clock did not deliver itself.
-    void sync();
+    // Call it after every event that the clock did not deliver itself. Returns whether any
+    // was.
+    bool sync();
 
     // Moves the clock on by `ms`, delivering each tick that falls due up to the new time.
+    // Exact for any time up to 2^62 ms.
     void advance(std::int64_t ms);
 
   private:
+    // The next tick of Tmr2 to Tmr5 due by `until`, or kTimers when there is none.
+    std::size_t nextOtherTick(std::int64_t until) const;
+    // To the window's handlers, or to `deliver_` when the clock was given one.
+    void deliver(TimerId id, std::int64_t count);
+
     const Frmmahjongg& window_;
+    Frmmahjongg* handlers_ = nullptr;
     Deliver deliver_;
     TimerWatch watch_;
     std::int64_t now_ = 0;

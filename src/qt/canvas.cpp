@@ -1,7 +1,5 @@
 #include "qt/canvas.h"
 
-#include "window/drawing_order.h"
-
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPainter>
@@ -39,6 +37,10 @@ Canvas::Canvas(const Frmmahjongg& window, const Pictures& pictures,
                std::function<void(int, int)> onClick, QWidget* parent)
     : QWidget(parent), window_(window), pictures_(pictures), onClick_(std::move(onClick)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    const std::span<const ControlRef> order = drawingOrder();
+    for (auto it = order.rbegin(); it != order.rend(); ++it)
+        if (it->kind != ControlKind::Button && it->kind != ControlKind::Timer)
+            painted_.push_back({*it, imageOf(window, *it)});
     setZoom(1);
 }
 
@@ -47,14 +49,27 @@ void Canvas::setZoom(int zoom) {
         return;
     zoom_ = zoom;
     setFixedSize(px(Frmmahjongg::ClientWidth) * zoom, px(Frmmahjongg::ClientHeight) * zoom);
-    for (int l = 0; l < kLabels; ++l)
+    for (int l = 0; l < kLabels; ++l) {
         fonts_[static_cast<std::size_t>(l)] =
             labelFont(window_.label(static_cast<LabelId>(l)).Font, zoom);
+        labelFaces_[static_cast<std::size_t>(l)] = {};
+    }
     update();
 }
 
 QRect Canvas::pixelRect(const Rect& r) const {
     return QRect(px(r.Left) * zoom_, px(r.Top) * zoom_, px(r.Width) * zoom_, px(r.Height) * zoom_);
+}
+
+Rect Canvas::twipsRect(const QRect& r) const {
+    // Whole picture pixels, from the one the first pixel lies in to the one the last does.
+    const auto floored = [this](int at) {
+        return static_cast<int>(std::floor(static_cast<double>(at) / zoom_));
+    };
+    const int left = floored(r.left()), top = floored(r.top());
+    const int right = floored(r.left() + r.width() - 1), bottom = floored(r.top() + r.height() - 1);
+    return {left * kTwipsPerPixel, top * kTwipsPerPixel, (right - left + 1) * kTwipsPerPixel,
+            (bottom - top + 1) * kTwipsPerPixel};
 }
 
 QFont Canvas::labelFont(const Font& font, int zoom) {
@@ -70,52 +85,72 @@ QFont Canvas::labelFont(const Font& font, int zoom) {
     return f;
 }
 
+const QImage& Canvas::labelFace(LabelId id) {
+    const Label& label = window_.label(id);
+    LabelFace& face = labelFaces_[static_cast<std::size_t>(id)];
+    if (!face.pixels.isNull() && face.caption == label.Caption)
+        return face.pixels;
+    const QRect r = pixelRect(label);
+    face.caption = label.Caption;
+    face.pixels = QImage(r.size(), QImage::Format_RGB32);
+    face.pixels.fill(toQColor(label.BackColor));
+    QPainter painter(&face.pixels);
+    painter.setFont(fonts_[static_cast<std::size_t>(id)]);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(QPoint(0, 0), r.size()),
+                     static_cast<int>(toQt(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap),
+                     QString::fromStdString(label.Caption));
+    return face.pixels;
+}
+
+// Only what lies in the region to repaint is drawn, in the drawing order, so that wherever
+// controls overlap the one on top still ends up on top.
 void Canvas::paintEvent(QPaintEvent* event) {
     ++paints_;
-    const QRect dirty = event->rect();
+    const QRegion& dirty = event->region();
+    const QRect bounds = dirty.boundingRect();
+    // The bounding box first, inline: most controls lie outside a small region.
+    const auto needed = [&](const QRect& r) {
+        return r.left() <= bounds.right() && bounds.left() <= r.right() &&
+               r.top() <= bounds.bottom() && bounds.top() <= r.bottom() && dirty.intersects(r);
+    };
+    // And before that in twips, which spares the conversion to pixels for the controls far
+    // from it; the margin of a pixel on each side covers the rounding.
+    const Rect near = twipsRect(bounds.adjusted(-1, -1, 1, 1));
+    const auto isNear = [&near](const Rect& r) {
+        return r.Left < near.Left + near.Width && near.Left < r.Left + r.Width &&
+               r.Top < near.Top + near.Height && near.Top < r.Top + r.Height;
+    };
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.fillRect(dirty, toQColor(Frmmahjongg::BackColor));
-    // From the bottom of the drawing order to its top; the buttons are widgets of their own.
-    const std::span<const ControlRef> order = drawingOrder();
-    for (auto it = order.rbegin(); it != order.rend(); ++it) {
-        const ControlRef ref = *it;
-        switch (ref.kind) {
-        case ControlKind::Button:
-        case ControlKind::Timer:
-            break;
-        case ControlKind::Line: {
+    for (const QRect& r : dirty)
+        painter.fillRect(r, toQColor(Frmmahjongg::BackColor));
+    for (const Painted& item : painted_) {
+        if (const Image* image = item.image) {
+            if (!isNear(*image) || !image->Visible)
+                continue;
+            const QRect r = pixelRect(*image);
+            if (!needed(r))
+                continue;
+            // Unsmoothed, each picture pixel becomes a square of zoom x zoom pixels.
+            const QImage& picture = pictures_.image(image->Picture);
+            if (zoom_ == 1)
+                painter.drawImage(r.topLeft(), picture);
+            else
+                painter.drawImage(QRect(r.topLeft(), picture.size() * zoom_), picture);
+        } else if (item.ref.kind == ControlKind::Label) {
+            const auto id = static_cast<LabelId>(item.ref.index);
+            const Label& label = window_.label(id);
+            const QRect r = pixelRect(label);
+            if (label.Visible && needed(r))
+                painter.drawImage(r.topLeft(), labelFace(id));
+        } else {
             const Line& line = window_.Line1;
-            if (line.Visible)
+            if (line.Visible && needed(pixelRect(line.bounds())))
                 painter.fillRect(QRect(px(line.X1) * zoom_, px(line.Y1) * zoom_,
                                        (px(line.X2) - px(line.X1) + 1) * zoom_,
                                        line.BorderWidth * zoom_),
                                  toQColor(line.BorderColor));
-            break;
-        }
-        case ControlKind::Label: {
-            const Label& label = window_.label(static_cast<LabelId>(ref.index));
-            const QRect r = pixelRect(label);
-            if (!label.Visible || !dirty.intersects(r))
-                break;
-            painter.fillRect(r, toQColor(label.BackColor));
-            painter.setFont(fonts_[static_cast<std::size_t>(ref.index)]);
-            painter.setPen(Qt::black);
-            painter.drawText(
-                r, static_cast<int>(toQt(label.Alignment) | Qt::AlignTop | Qt::TextWordWrap),
-                QString::fromStdString(label.Caption));
-            break;
-        }
-        default: {
-            const Image* image = imageOf(window_, ref);
-            if (!image->Visible || !dirty.intersects(pixelRect(*image)))
-                break;
-            // Unsmoothed, each picture pixel becomes a square of zoom x zoom pixels.
-            const QImage& picture = pictures_.image(image->Picture);
-            painter.drawImage(
-                QRect(QPoint(px(image->Left), px(image->Top)) * zoom_, picture.size() * zoom_),
-                picture);
-        }
         }
     }
 }

@@ -4,13 +4,17 @@
 
 #include "qt/pictures.h"
 #include "window/click_gesture.h"
+#include "window/drawing_order.h"
 #include "window/frmmahjongg.h"
 
 #include <QFont>
+#include <QImage>
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace mj::qt {
 
@@ -32,6 +36,9 @@ class Canvas : public QWidget {
     static QFont labelFont(const Font& font, int zoom);
     // A control's rectangle in the canvas's pixels.
     QRect pixelRect(const Rect& r) const;
+    // The twips a rectangle of the canvas's pixels covers: every control whose pixelRect
+    // meets `r` has a rectangle that meets this one.
+    Rect twipsRect(const QRect& r) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -44,10 +51,28 @@ class Canvas : public QWidget {
     // The point in twips of the picture pixel under a canvas pixel.
     QPoint twipsAt(QPointF pixel) const;
 
+    // A label's pixels, its background and its caption laid out with word wrap, drawn anew
+    // only when the caption or the zoom changes (no handler changes a label's font,
+    // alignment or colour).
+    struct LabelFace {
+        std::string caption;
+        QImage pixels;
+    };
+    const QImage& labelFace(LabelId id);
+
+    // What the canvas paints, bottom first: every image, label and the line, with the
+    // image a control is, if it is one.
+    struct Painted {
+        ControlRef ref;
+        const Image* image;
+    };
+    std::vector<Painted> painted_;
+
     const Frmmahjongg& window_;
     const Pictures& pictures_;
     std::function<void(int, int)> onClick_;
     std::array<QFont, kLabels> fonts_;
+    std::array<LabelFace, kLabels> labelFaces_;
     ClickGesture gesture_;
     int zoom_ = 0;
     int paints_ = 0;

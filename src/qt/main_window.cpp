@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <chrono>
 
 namespace mj::qt {
 
@@ -33,6 +34,12 @@ std::array<ButtonId, kButtons> tabOrder(const Frmmahjongg& game) {
         order[static_cast<std::size_t>(b)] = static_cast<ButtonId>(b);
     std::ranges::sort(order, {}, [&game](ButtonId id) { return game.button(id).TabIndex; });
     return order;
+}
+
+std::int64_t monotonicMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
 }
 
 QMargins frameOf(const QWidget& window) {
@@ -122,29 +129,31 @@ void MainWindow::moveEvent(QMoveEvent* event) {
 }
 
 void MainWindow::afterEvent() {
-    watch_.sync(game_, [this](TimerId id, TimerWatch::Change change) {
-        QTimer& timer = timers_[static_cast<std::size_t>(id)];
-        if (change == TimerWatch::Change::Started)
-            timer.start(game_.timer(id).Interval());
-        else
-            timer.stop();
-    });
-    now_.assign(game_);
-    if (now_ == shown_)
-        return;
-    // Only the labels that changed need painting, unless an image or the line did.
-    if (now_.images != shown_.images || now_.line != shown_.line) {
-        canvas_->update();
-    } else {
-        for (int l = 0; l < kLabels; ++l)
-            if (now_.labels[static_cast<std::size_t>(l)] !=
-                shown_.labels[static_cast<std::size_t>(l)])
-                canvas_->update(canvas_->pixelRect(game_.label(static_cast<LabelId>(l))));
-    }
-    const bool buttonsChanged = now_.buttons != shown_.buttons;
-    std::swap(shown_, now_);
-    if (buttonsChanged)
+    watch_.sync(game_, [this](TimerId id, TimerWatch::Change change) { switchTimer(id, change); });
+    const ViewState::Changes changes = shown_.refresh(game_);
+    for (const Rect& area : changes.areas)
+        canvas_->update(canvas_->pixelRect(area));
+    if (changes.buttons)
         showButtons();
+}
+
+void MainWindow::switchTimer(TimerId id, TimerWatch::Change change) {
+    const bool started = change == TimerWatch::Change::Started;
+    if (id == TimerId::Tmr1) {
+        if (started)
+            tmr1_.start(monotonicMs(), game_.Tmr1.Interval());
+        else
+            tmr1_.stop();
+    } else if (started) {
+        timers_[static_cast<std::size_t>(id)].start(game_.timer(id).Interval());
+    } else {
+        timers_[static_cast<std::size_t>(id)].stop();
+    }
+}
+
+void MainWindow::catchUpTmr1() {
+    if (const std::int64_t due = tmr1_.take(monotonicMs()); due > 0)
+        deliverTmr1Ticks(game_, due);
 }
 
 void MainWindow::showButtons() {
@@ -180,18 +189,21 @@ void MainWindow::passFocusOn() {
 }
 
 void MainWindow::click(int x, int y) {
+    catchUpTmr1();
     const EventResult result = clickAt(game_, x, y);
     afterEvent();
     emit eventRan(result);
 }
 
 void MainWindow::pressButton(ButtonId id) {
+    catchUpTmr1();
     const EventResult result = clickButton(game_, id);
     afterEvent();
     emit eventRan(result);
 }
 
 void MainWindow::tick(TimerId id) {
+    catchUpTmr1();
     deliverTick(game_, id);
     afterEvent();
 }

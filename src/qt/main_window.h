@@ -2,6 +2,7 @@
 // the window object that decides everything the player sees.
 #pragma once
 
+#include "platform/tick_catch_up.h"
 #include "platform/timer_watch.h"
 #include "qt/canvas.h"
 #include "qt/pictures.h"
@@ -26,12 +27,13 @@ class MainWindow : public QWidget {
     const Frmmahjongg& game() const { return game_; }
     Frmmahjongg& game() { return game_; }
     Canvas& canvas() { return *canvas_; }
+    const Canvas& canvas() const { return *canvas_; }
     QPushButton& button(ButtonId id) { return *buttons_[static_cast<std::size_t>(id)]; }
     // How many device pixels each side of a layout pixel takes.
     int zoom() const { return canvas_->zoom(); }
 
-    // After every event: starts and stops the Qt timers the handlers switched, and repaints
-    // once if anything on the screen changed.
+    // After every event: starts and stops the timers the handlers switched, and repaints
+    // what changed on the screen.
     void afterEvent();
 
   signals:
@@ -52,16 +54,20 @@ class MainWindow : public QWidget {
     // Chooses the zoom and the position for the window's screen and a frame of these margins.
     void placeOnScreen(const QMargins& frame);
     void setZoom(int zoom);
+    // Tmr1 never wakes the program: just before any other event, every Tmr1 tick that fell
+    // due since the last one is delivered, counted on a monotonic clock.
+    void catchUpTmr1();
+    void switchTimer(TimerId id, TimerWatch::Change change);
 
     MinimalStandard random_;
     Frmmahjongg game_;
     Pictures pictures_;
     Canvas* canvas_;
     std::array<PushButton*, kButtons> buttons_{};
-    std::array<QTimer, kTimers> timers_;
+    std::array<QTimer, kTimers> timers_; // Tmr1's is never started
+    TickCatchUp tmr1_;
     TimerWatch watch_;
-    ViewState shown_;    // what the screen shows
-    ViewState now_;      // what it should show, refreshed after every event
+    ViewState shown_;    // what the screen shows, or is about to once the canvas repaints
     QMargins placedFor_; // the frame the window was last placed for
     bool shownBefore_ = false;
     bool frameKnown_ = false;

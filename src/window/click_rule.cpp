@@ -1,11 +1,13 @@
 #include "window/click_rule.h"
 
 #include <cctype>
+#include <vector>
 
 namespace mj {
 
 namespace {
 
+// Whether a button, label or the line is shown at the point; images are looked up apart.
 bool shownAt(const Frmmahjongg& w, ControlRef ref, int x, int y) {
     switch (ref.kind) {
     case ControlKind::Button: {
@@ -18,12 +20,8 @@ bool shownAt(const Frmmahjongg& w, ControlRef ref, int x, int y) {
     }
     case ControlKind::Line:
         return w.Line1.Visible && w.Line1.bounds().contains(x, y);
-    case ControlKind::Timer:
+    default:
         return false;
-    default: {
-        const Image* image = imageOf(w, ref);
-        return image->Visible && image->contains(x, y);
-    }
     }
 }
 
@@ -32,14 +30,24 @@ bool shownAt(const Frmmahjongg& w, ControlRef ref, int x, int y) {
 std::optional<ControlRef> controlAt(const Frmmahjongg& w, int x, int y) {
     if (x < 0 || y < 0 || x >= Frmmahjongg::ClientWidth || y >= Frmmahjongg::ClientHeight)
         return std::nullopt;
-    const auto order = drawingOrder();
-    // The buttons lie above everything else.
-    for (const ControlRef ref : order)
-        if (ref.kind == ControlKind::Button && shownAt(w, ref, x, y))
+    // The drawing order with the buttons first, since they lie above everything else.
+    static const std::vector<ControlRef> order = [] {
+        std::vector<ControlRef> buttonsFirst;
+        for (const bool buttons : {true, false})
+            for (const ControlRef ref : drawingOrder())
+                if ((ref.kind == ControlKind::Button) == buttons)
+                    buttonsFirst.push_back(ref);
+        return buttonsFirst;
+    }();
+    const ImageLookup images(w);
+    for (const ControlRef ref : order) {
+        if (const Image* image = images(ref)) {
+            if (image->Visible && image->contains(x, y))
+                return ref;
+        } else if (shownAt(w, ref, x, y)) {
             return ref;
-    for (const ControlRef ref : order)
-        if (ref.kind != ControlKind::Button && shownAt(w, ref, x, y))
-            return ref;
+        }
+    }
     return std::nullopt;
 }
 
@@ -102,6 +110,13 @@ void deliverTick(Frmmahjongg& w, TimerId id) {
         w.Tmr5_Timer();
         break;
     }
+}
+
+void deliverTmr1Ticks(Frmmahjongg& w, std::int64_t count) {
+    // Exact only because Tmr1's handler draws one value and nothing reads it before the next
+    // event: the ticks before the last one are the random source moved on by one step each.
+    w.randomSkip(static_cast<std::uint64_t>(count - 1));
+    w.Tmr1_Timer();
 }
 
 } // namespace mj

@@ -3,6 +3,7 @@
 
 #include "window/drawing_order.h"
 
+#include <cstdint>
 #include <optional>
 
 namespace mj {
@@ -31,5 +32,8 @@ EventResult pressMnemonic(Frmmahjongg& w, char letter);
 
 // Runs a timer's tick handler.
 void deliverTick(Frmmahjongg& w, TimerId id);
+
+// Delivers `count` Tmr1 ticks, 1 or more, that fall due with no other event between them.
+void deliverTmr1Ticks(Frmmahjongg& w, std::int64_t count);
 
 } // namespace mj

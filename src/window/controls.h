@@ -20,6 +20,7 @@ struct Rect {
     constexpr bool contains(int x, int y) const {
         return x >= Left && x < Left + Width && y >= Top && y < Top + Height;
     }
+    friend constexpr bool operator==(const Rect&, const Rect&) = default;
 };
 
 struct Image : Rect {

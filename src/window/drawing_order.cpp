@@ -72,29 +72,7 @@ std::span<const ControlRef> drawingOrder() {
 }
 
 const Image* imageOf(const Frmmahjongg& w, ControlRef ref) {
-    const std::size_t i = idx(ref.index);
-    switch (ref.kind) {
-    case ControlKind::Pause:
-        return &w.Imgpause;
-    case ControlKind::Tile:
-        return &w.Imgtile1[i];
-    case ControlKind::FaceTemplate:
-        return &w.Imgtmalli[i];
-    case ControlKind::CornerTemplate:
-        return &w.Imgvarjo1[i];
-    case ControlKind::RightEdge:
-        return &w.Imgpr[i];
-    case ControlKind::BottomEdge:
-        return &w.Imgvar[i];
-    case ControlKind::CornerPiece:
-        return &w.Imgvvak[i];
-    case ControlKind::Button:
-    case ControlKind::Timer:
-    case ControlKind::Line:
-    case ControlKind::Label:
-        break;
-    }
-    return nullptr;
+    return ImageLookup(w)(ref);
 }
 
 } // namespace mj

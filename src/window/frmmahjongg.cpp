@@ -179,25 +179,6 @@ const Label& Frmmahjongg::label(LabelId id) const {
     return this->*kMembers[static_cast<int>(id)];
 }
 
-Timer& Frmmahjongg::timer(TimerId id) {
-    return const_cast<Timer&>(static_cast<const Frmmahjongg&>(*this).timer(id));
-}
-const Timer& Frmmahjongg::timer(TimerId id) const {
-    switch (id) {
-    case TimerId::Tmr1:
-        return Tmr1;
-    case TimerId::Tmr2:
-        return Tmr2;
-    case TimerId::Tmr3:
-        return Tmr3;
-    case TimerId::Tmr4:
-        return Tmr4;
-    case TimerId::Tmr5:
-        break;
-    }
-    return Tmr5;
-}
-
 const char* buttonName(ButtonId id) {
     return kButtonDesigns[static_cast<int>(id)].name;
 }

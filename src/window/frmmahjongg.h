@@ -88,8 +88,9 @@ class Frmmahjongg : public StateRecord {
     const Button& button(ButtonId id) const;
     Label& label(LabelId id);
     const Label& label(LabelId id) const;
-    Timer& timer(TimerId id);
-    const Timer& timer(TimerId id) const;
+    // Inline: the clocks ask for every timer after every event.
+    Timer& timer(TimerId id) { return this->*kTimerMembers[static_cast<int>(id)]; }
+    const Timer& timer(TimerId id) const { return this->*kTimerMembers[static_cast<int>(id)]; }
 
     // Events.
     void Form_Load();
@@ -106,6 +107,8 @@ class Frmmahjongg : public StateRecord {
 
     // The random draw: the integer part of the next random value times `bound`.
     int randomDraw(int bound) { return random_.draw(bound); }
+    // Moves the random source on by `steps` values without drawing them.
+    void randomSkip(std::uint64_t steps) { random_.skip(steps); }
     // Puts a random grey face (1 to 41, never bamboo 1) on a slot's tile and disables it.
     void previewFace(int slot);
     // The restore of the full-board edge look, in its two halves; every edge and corner
@@ -157,6 +160,10 @@ class Frmmahjongg : public StateRecord {
     void showClock();
 
   private:
+    static constexpr Timer Frmmahjongg::*kTimerMembers[kTimers] = {
+        &Frmmahjongg::Tmr1, &Frmmahjongg::Tmr2, &Frmmahjongg::Tmr3, &Frmmahjongg::Tmr4,
+        &Frmmahjongg::Tmr5};
+
     // The removal blocks of the slots first..last whose tile is one of the removed pair.
     void removalStage(int first, int last);
     // A block changes no tile's presence, so its corner pieces share the presence it read.

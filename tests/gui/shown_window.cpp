@@ -23,7 +23,7 @@ std::optional<ControlRef> ShownWindow::controlAtPixel(int x, int y) const {
 
 QPoint ShownWindow::centre(int slot) const {
     const Image& t = game().Imgtile1[idx(slot)];
-    return {(t.Left + 240) / kTwipsPerPixel, (t.Top + 300) / kTwipsPerPixel};
+    return QPoint((t.Left + 240) / kTwipsPerPixel, (t.Top + 300) / kTwipsPerPixel) * window.zoom();
 }
 
 void ShownWindow::clickTile(int slot) {

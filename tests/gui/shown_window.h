@@ -22,7 +22,8 @@ class ShownWindow : public ::testing::Test {
     QImage grab();
     // The topmost control on a pixel, as the click rule sees it.
     std::optional<ControlRef> controlAtPixel(int x, int y) const;
-    // The pixel at the centre of a slot's tile, and a real mouse click on it.
+    // The canvas pixel at the centre of a slot's tile, at the window's zoom, and a real mouse
+    // click on it.
     QPoint centre(int slot) const;
     void clickTile(int slot);
     // A picture's pixels, as the program loads them.
