@@ -23,6 +23,9 @@ class VirtualClock {
     explicit VirtualClock(Frmmahjongg& window);
     VirtualClock(const Frmmahjongg& window, Deliver deliver);
 
+    // The latest time the clock can reach.
+    static constexpr std::int64_t kLatestMs = std::int64_t{1} << 62;
+
     std::int64_t now() const { return now_; }
 
     // Takes note of the timers an event handler switched on or off at the current time.
@@ -30,8 +33,8 @@ class VirtualClock {
     // was.
     bool sync();
 
-    // Moves the clock on by `ms`, delivering each tick that falls due up to the new time.
-    // Exact for any time up to 2^62 ms.
+    // Moves the clock on by `ms`, delivering each tick that falls due up to the new time,
+    // which must not pass kLatestMs.
     void advance(std::int64_t ms);
 
   private:

@@ -39,7 +39,7 @@ class ScriptRunner {
     static constexpr int kMalformed = 2;   // a malformed line, or a script that cannot be read
 
     // The virtual clock runs to this time at most; a wait beyond it is malformed.
-    static constexpr std::int64_t kLatestMs = std::int64_t{1} << 62;
+    static constexpr std::int64_t kLatestMs = VirtualClock::kLatestMs;
 
     // Runs a whole script; a malformed line ends it with its number and reason on `err`, and
     // so does output that cannot be written.

@@ -149,6 +149,15 @@ TEST(ScriptRunner, ReadsNumbersOfAnyLength) {
 
 TEST(ScriptRunner, AWaitBeyondTheClocksRangeIsTooLarge) {
     const std::string latest = std::to_string(mj::ScriptRunner::kLatestMs);
+    // Up to the clock's last millisecond, waits run; the idle board takes them at once.
+    for (const std::string& script :
+         {"wait " + latest + "\n",
+          "wait " + std::to_string(mj::ScriptRunner::kLatestMs - 1) + "\nwait 1\nwait 0\n"}) {
+        const ScriptResult run = runScript(script + "dump\n");
+        EXPECT_EQ(run.status, 0) << script << run.err;
+        EXPECT_EQ(run.out.rfind("--- dump at " + latest + " ms\n", 0), 0u) << script;
+    }
+
     const std::string scripts[] = {
         "echo x\nwait " + std::to_string(mj::ScriptRunner::kLatestMs + 1) + "\n",
         "wait 1\nwait " + latest + "\n",
