@@ -7,6 +7,7 @@
 #   ./dev.sh release    a Release build with the default options, as a user or packager makes it
 #   ./dev.sh core       the core alone, without Qt, with GCC and with clang, and its tests
 #   ./dev.sh fuzz [S]   fuzz the script runner for S seconds (60)
+#   ./dev.sh format     check that every C++ file is as clang-format leaves it
 # Warnings are errors in every build here but the release one, which fails on any warning too.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -93,13 +94,17 @@ fuzz)
     ./build-fuzz/fuzz/script_fuzzer -max_total_time="${2:-60}" -timeout=10 -max_len=4096 \
         -print_final_stats=1 build-fuzz/corpus fuzz/corpus
     ;;
+format)
+    install_missing clang-format
+    git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+    ;;
 play)
     install_missing
     build build
     exec ./build/src/mahjongg
     ;;
 *)
-    sed -n '2,9s/^# \{0,1\}//p' "$0"
+    sed -n '2,10s/^# \{0,1\}//p' "$0"
     exit 2
     ;;
 esac

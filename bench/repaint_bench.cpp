@@ -4,8 +4,8 @@
 // - the full repaint of the first screen and of a game screen, beside a plain loop that blits
 //   the same shown images, bottom first, into a pixmap of the canvas's size;
 // - a tile click, from the mouse release that selects a free tile (after its press) until the
-//   changed region is painted and flushed, beside the plain blit of the images the click changed, and beside a
-//   bare Qt window that on the same click updates and paints the same images.
+//   changed region is painted and flushed, beside the plain blit of the images the click changed,
+//   and beside a bare Qt window that on the same click updates and paints the same images.
 // Each figure is the median of its samples. An optional argument sets the number of samples.
 #include "qt/main_window.h"
 #include "window/click_rule.h"
