@@ -2,6 +2,7 @@
 
 #include <QFontDatabase>
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cmath>
@@ -85,14 +86,16 @@ QFont Canvas::labelFont(const Font& font, int zoom) {
     return f;
 }
 
-const QImage& Canvas::labelFace(LabelId id) {
+const QImage& Canvas::labelFace(LabelId id, qreal ratio) {
     const Label& label = window_.label(id);
     LabelFace& face = labelFaces_[static_cast<std::size_t>(id)];
-    if (!face.pixels.isNull() && face.caption == label.Caption)
+    if (!face.pixels.isNull() && face.caption == label.Caption && face.ratio == ratio)
         return face.pixels;
     const QRect r = pixelRect(label);
     face.caption = label.Caption;
-    face.pixels = QImage(r.size(), QImage::Format_RGB32);
+    face.ratio = ratio;
+    face.pixels = QImage((QSizeF(r.size()) * ratio).toSize(), QImage::Format_RGB32);
+    face.pixels.setDevicePixelRatio(ratio);
     face.pixels.fill(toQColor(label.BackColor));
     QPainter painter(&face.pixels);
     painter.setFont(fonts_[static_cast<std::size_t>(id)]);
@@ -123,6 +126,8 @@ void Canvas::paintEvent(QPaintEvent* event) {
     };
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // The pixels painted into: the window's, or those of an image the canvas is rendered to.
+    const qreal ratio = painter.paintEngine()->paintDevice()->devicePixelRatio();
     for (const QRect& r : dirty)
         painter.fillRect(r, toQColor(Frmmahjongg::BackColor));
     for (const Painted& item : painted_) {
@@ -143,7 +148,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
             const Label& label = window_.label(id);
             const QRect r = pixelRect(label);
             if (label.Visible && needed(r))
-                painter.drawImage(r.topLeft(), labelFace(id));
+                painter.drawImage(r.topLeft(), labelFace(id, ratio));
         } else {
             const Line& line = window_.Line1;
             if (line.Visible && needed(pixelRect(line.bounds())))

@@ -52,13 +52,15 @@ class Canvas : public QWidget {
     QPoint twipsAt(QPointF pixel) const;
 
     // A label's pixels, its background and its caption laid out with word wrap, drawn anew
-    // only when the caption or the zoom changes (no handler changes a label's font,
-    // alignment or colour).
+    // only when the caption, the zoom or the device pixel ratio changes (no handler changes a
+    // label's font, alignment or colour). Where the platform scales the window itself (as a
+    // Wayland compositor at 200 % does), the text is set at the device's pixels, not blown up.
     struct LabelFace {
         std::string caption;
+        qreal ratio = 1;
         QImage pixels;
     };
-    const QImage& labelFace(LabelId id);
+    const QImage& labelFace(LabelId id, qreal ratio);
 
     // What the canvas paints, bottom first: every image, label and the line, with the
     // image a control is, if it is one.

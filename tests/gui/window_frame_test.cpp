@@ -67,6 +67,37 @@ TEST_F(WindowFrame, StaysCrispOnADenseScreen) {
     EXPECT_EQ(window.button(ButtonId::Cmdstart).geometry(), QRect(624, 928, 322, 50));
 }
 
+// Where the platform itself doubles the window's pixels (a Wayland compositor at 200 % does,
+// whatever the zoom), the pictures become 2 x 2 blocks and the text is set at the finer pixels.
+// The canvas is rendered into an image of twice the density, as such a platform's would be.
+TEST_F(WindowFrame, SetsItsTextAtTheFinerPixelsOfAPlatformThatScales) {
+    ASSERT_EQ(window.zoom(), 1);
+    const auto blocksFinerThanTwo = [](const QImage& image, const QRect& r) {
+        int finer = 0;
+        for (int y = 2 * r.top(); y < 2 * (r.bottom() + 1); y += 2)
+            for (int x = 2 * r.left(); x < 2 * (r.right() + 1); x += 2) {
+                const QRgb p = image.pixel(x, y);
+                finer += image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p ||
+                         image.pixel(x + 1, y + 1) != p;
+            }
+        return finer;
+    };
+    const QRect title = window.canvas().pixelRect(window.game().Lblots);
+    const QRect tile = window.canvas().pixelRect(window.game().Imgtile1[100]);
+    const QImage before = grab();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round == 0 ? "first rendering" : "after a repaint on the screen");
+        QImage dense(window.canvas().size() * 2, QImage::Format_RGB32);
+        dense.setDevicePixelRatio(2);
+        window.canvas().render(&dense);
+        EXPECT_EQ(blocksFinerThanTwo(dense, tile), 0);
+        EXPECT_GT(blocksFinerThanTwo(dense, title), 100);
+        // The screen's own pixels get the text at their size again.
+        window.canvas().repaint();
+        EXPECT_EQ(grab(), before);
+    }
+}
+
 QScreen* screenNamed(const char* name) {
     for (QScreen* screen : QGuiApplication::screens())
         if (screen->name() == QLatin1String(name))
