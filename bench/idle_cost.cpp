@@ -3,6 +3,9 @@
 // Start, in a running game, paused and at game over, each beside a floor measured in the same
 // run: a bare Qt window of the same size with only the timers a window in that state must
 // wake for (a running game's 50 ms countdown and 998 ms clock; none in the other states).
+// The running game is also set beside a second floor, a bare window whose timers repaint the
+// rectangles of the countdown and the clock with a number: what the platform itself costs
+// for each repaint.
 // Usage: idle_cost [SECONDS], each state and each floor measured that long (30 s unless given).
 #include "platform/virtual_clock.h"
 #include "qt/main_window.h"
@@ -10,6 +13,8 @@
 
 #include <QApplication>
 #include <QEventLoop>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 #include <QTimer>
 
@@ -99,6 +104,58 @@ bool playToTheEnd(mj::qt::MainWindow& window) {
     return game.tilesleft == 0 && game.Cmdnew.Visible;
 }
 
+// A bare window that paints a number in each rectangle it is asked to repaint.
+class BareLabels : public QWidget {
+  public:
+    int count = 0;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        for (const QRect& r : event->region()) {
+            painter.fillRect(r, Qt::green);
+            painter.drawText(r, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
+                             QString::number(count));
+        }
+    }
+};
+
+// The rectangles a running game repaints while nobody touches it: the countdown's, every
+// 50 ms, and the clock's, every 998 ms.
+struct Repainted {
+    QRect countdown;
+    QRegion clock;
+};
+
+Repainted repaintedBy(const mj::qt::MainWindow& window) {
+    const mj::Frmmahjongg& game = window.game();
+    const mj::qt::Canvas& canvas = window.canvas();
+    return {canvas.pixelRect(game.Lblbonus2),
+            QRegion(canvas.pixelRect(game.Lbltime2)) + canvas.pixelRect(game.Lbltime4)};
+}
+
+// A bare window of the game's size in the real event loop, with the timers a state needs (or
+// none), which repaint the given rectangles if there are any.
+Rates measureFloor(int seconds, bool timers, const Repainted& repaints = {}) {
+    BareLabels bare;
+    bare.resize(mj::Frmmahjongg::ClientWidth / mj::kTwipsPerPixel,
+                mj::Frmmahjongg::ClientHeight / mj::kTwipsPerPixel);
+    std::vector<std::unique_ptr<QTimer>> running;
+    if (timers)
+        for (const int interval : {50, 998}) {
+            auto& timer = running.emplace_back(std::make_unique<QTimer>());
+            timer->setTimerType(Qt::PreciseTimer);
+            QObject::connect(timer.get(), &QTimer::timeout, [&bare, &repaints, interval] {
+                ++bare.count;
+                bare.update(interval == 50 ? QRegion(repaints.countdown) : repaints.clock);
+            });
+            timer->start(interval);
+        }
+    show(bare);
+    settle();
+    return measure(seconds);
+}
+
 struct State {
     const char* name;
     std::function<bool(mj::qt::MainWindow&)> reach;
@@ -155,8 +212,9 @@ int main(int argc, char** argv) {
          false},
     };
     for (const State& state : states) {
-        Rates game, floor;
+        Rates game;
         int repaints = 0;
+        Repainted repainted;
         {
             mj::qt::MainWindow window;
             show(window);
@@ -168,24 +226,12 @@ int main(int argc, char** argv) {
             const int paints = window.canvas().paintCount();
             game = measure(seconds);
             repaints = window.canvas().paintCount() - paints;
+            repainted = repaintedBy(window);
         }
-        {
-            QWidget bare;
-            bare.resize(mj::Frmmahjongg::ClientWidth / mj::kTwipsPerPixel,
-                        mj::Frmmahjongg::ClientHeight / mj::kTwipsPerPixel);
-            std::vector<std::unique_ptr<QTimer>> timers;
-            if (state.timers)
-                for (const int interval : {50, 998}) {
-                    auto& timer = timers.emplace_back(std::make_unique<QTimer>());
-                    timer->setTimerType(Qt::PreciseTimer);
-                    QObject::connect(timer.get(), &QTimer::timeout, [] {});
-                    timer->start(interval);
-                }
-            show(bare);
-            settle();
-            floor = measure(seconds);
-        }
+        const Rates floor = measureFloor(seconds, state.timers);
         printRow(state.name, game, floor, repaints);
+        if (state.timers)
+            printRow("  beside repaints", game, measureFloor(seconds, true, repainted), repaints);
         std::fflush(stdout);
     }
     return 0;
