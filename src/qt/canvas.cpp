@@ -1,11 +1,11 @@
 #include "qt/canvas.h"
 
+#include "qt/device_pixels.h"
+
 #include <QFontDatabase>
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
-
-#include <cmath>
 
 namespace mj::qt {
 
@@ -13,11 +13,6 @@ namespace {
 
 QColor toQColor(Color c) {
     return QColor(c.r, c.g, c.b);
-}
-
-// Twips to the canvas's pixels.
-int px(int twips) {
-    return twips / kTwipsPerPixel;
 }
 
 Qt::Alignment toQt(Alignment a) {
@@ -49,7 +44,7 @@ void Canvas::setZoom(int zoom) {
     if (zoom == zoom_)
         return;
     zoom_ = zoom;
-    setFixedSize(px(Frmmahjongg::ClientWidth) * zoom, px(Frmmahjongg::ClientHeight) * zoom);
+    setFixedSize(clientSize(zoom));
     for (int l = 0; l < kLabels; ++l) {
         fonts_[static_cast<std::size_t>(l)] =
             labelFont(window_.label(static_cast<LabelId>(l)).Font, zoom);
@@ -59,18 +54,14 @@ void Canvas::setZoom(int zoom) {
 }
 
 QRect Canvas::pixelRect(const Rect& r) const {
-    return QRect(px(r.Left) * zoom_, px(r.Top) * zoom_, px(r.Width) * zoom_, px(r.Height) * zoom_);
+    return deviceRect(r, zoom_);
 }
 
 Rect Canvas::twipsRect(const QRect& r) const {
     // Whole picture pixels, from the one the first pixel lies in to the one the last does.
-    const auto floored = [this](int at) {
-        return static_cast<int>(std::floor(static_cast<double>(at) / zoom_));
-    };
-    const int left = floored(r.left()), top = floored(r.top());
-    const int right = floored(r.left() + r.width() - 1), bottom = floored(r.top() + r.height() - 1);
-    return {left * kTwipsPerPixel, top * kTwipsPerPixel, (right - left + 1) * kTwipsPerPixel,
-            (bottom - top + 1) * kTwipsPerPixel};
+    const QPoint first = twipsAt(r.topLeft(), zoom_), last = twipsAt(r.bottomRight(), zoom_);
+    return {first.x(), first.y(), last.x() - first.x() + kTwipsPerPixel,
+            last.y() - first.y() + kTwipsPerPixel};
 }
 
 QFont Canvas::labelFont(const Font& font, int zoom) {
@@ -152,34 +143,25 @@ void Canvas::paintEvent(QPaintEvent* event) {
         } else {
             const Line& line = window_.Line1;
             if (line.Visible && needed(pixelRect(line.bounds())))
-                painter.fillRect(QRect(px(line.X1) * zoom_, px(line.Y1) * zoom_,
-                                       (px(line.X2) - px(line.X1) + 1) * zoom_,
+                painter.fillRect(QRect(devicePixels(line.X1, zoom_), devicePixels(line.Y1, zoom_),
+                                       devicePixels(line.bounds().Width, zoom_),
                                        line.BorderWidth * zoom_),
                                  toQColor(line.BorderColor));
         }
     }
 }
 
-QPoint Canvas::twipsAt(QPointF pixel) const {
-    const QPoint p = pixel.toPoint();
-    // Floored, so that a pixel left of or above the canvas lies outside the client area.
-    auto twips = [this](int at) {
-        return static_cast<int>(std::floor(static_cast<double>(at) / zoom_)) * kTwipsPerPixel;
-    };
-    return {twips(p.x()), twips(p.y())};
-}
-
 void Canvas::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    const QPoint at = twipsAt(event->position());
+    const QPoint at = twipsAt(event->position(), zoom_);
     gesture_.press(window_, at.x(), at.y());
 }
 
 void Canvas::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton)
         return;
-    const QPoint at = twipsAt(event->position());
+    const QPoint at = twipsAt(event->position(), zoom_);
     if (gesture_.release(window_, at.x(), at.y()))
         onClick_(at.x(), at.y());
 }

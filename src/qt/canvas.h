@@ -36,9 +36,6 @@ class Canvas : public QWidget {
     static QFont labelFont(const Font& font, int zoom);
     // A control's rectangle in the canvas's pixels.
     QRect pixelRect(const Rect& r) const;
-    // The twips a rectangle of the canvas's pixels covers: every control whose pixelRect
-    // meets `r` has a rectangle that meets this one.
-    Rect twipsRect(const QRect& r) const;
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,8 +45,9 @@ class Canvas : public QWidget {
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
-    // The point in twips of the picture pixel under a canvas pixel.
-    QPoint twipsAt(QPointF pixel) const;
+    // The twips a rectangle of the canvas's pixels covers: every control whose pixelRect
+    // meets `r` has a rectangle that meets this one.
+    Rect twipsRect(const QRect& r) const;
 
     // A label's pixels, its background and its caption laid out with word wrap, drawn anew
     // only when the caption, the zoom or the device pixel ratio changes (no handler changes a

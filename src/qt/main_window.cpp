@@ -36,12 +36,6 @@ std::array<ButtonId, kButtons> tabOrder(const Frmmahjongg& game) {
     return order;
 }
 
-std::int64_t monotonicMs() {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
 QMargins frameOf(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     return handle ? handle->frameMargins() : QMargins();
@@ -49,10 +43,17 @@ QMargins frameOf(const QWidget& window) {
 
 } // namespace
 
-MainWindow::MainWindow()
+std::int64_t MainWindow::steadyClockMs() {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+MainWindow::MainWindow(MonotonicClock clock)
     : game_(random_), pictures_(game_.pictures),
       canvas_(new Canvas(
-          game_, pictures_, [this](int x, int y) { click(x, y); }, this)) {
+          game_, pictures_, [this](int x, int y) { click(x, y); }, this)),
+      clock_(std::move(clock)) {
     setWindowTitle(QString::fromUtf8(Frmmahjongg::Caption));
     QIcon icon;
     icon.addFile(QStringLiteral(":/assets/icon-32.png"), QSize(32, 32));
@@ -75,9 +76,13 @@ MainWindow::MainWindow()
         setTabOrder(&button(order[b - 1]), &button(order[b]));
     for (int t = 0; t < kTimers; ++t) {
         const auto id = static_cast<TimerId>(t);
-        QTimer& timer = timers_[static_cast<std::size_t>(t)];
-        timer.setTimerType(Qt::PreciseTimer);
-        connect(&timer, &QTimer::timeout, this, [this, id] { tick(id); });
+        if (id == TimerId::Tmr1)
+            continue;
+        auto* timer = new QTimer(this);
+        timer->setObjectName(QString::fromUtf8(timerName(id)));
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer, &QTimer::timeout, this, [this, id] { tick(id); });
+        timers_[static_cast<std::size_t>(t)] = timer;
     }
 
     game_.Form_Load();
@@ -87,16 +92,27 @@ MainWindow::MainWindow()
     button(ButtonId::Cmdstart).setFocus();
 
     resize(canvas_->size());
-    placeOnScreen(QMargins());
+    if (QScreen* screen = screenForNewWindow()) {
+        setScreen(screen);
+        placeOnScreen(*screen, QMargins());
+    }
 }
 
-void MainWindow::placeOnScreen(const QMargins& frame) {
+void MainWindow::placeOnScreen(const QScreen& screen, const QMargins& frame) {
+    const Placement placement = placeWindow(screen.availableGeometry(), frame, screenScale(screen));
+    placedFor_ = frame;
+    setZoom(placement.zoom);
+    move(placement.topLeft);
+}
+
+void MainWindow::followScreen() {
     const QScreen* screen = this->screen();
     if (!screen)
         return;
-    const Placement placement =
-        placeWindow(screen->availableGeometry(), frame, screenScale(*screen));
-    placedFor_ = frame;
+    const Placement placement = placeOnNewScreen(screen->availableGeometry(), frameOf(*this),
+                                                 screenScale(*screen), frameGeometry().center());
+    if (placement.zoom == zoom())
+        return;
     setZoom(placement.zoom);
     move(placement.topLeft);
 }
@@ -112,20 +128,34 @@ void MainWindow::setZoom(int zoom) {
 
 void MainWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        placeOnScreen(frameOf(*this));
+    if (shownBefore_) {
+        noticeFrame();
+        return;
     }
+    shownBefore_ = true;
+    const QMargins frame = frameOf(*this);
+    // A frame there already is the window manager's; else it comes once the window is on the
+    // screen, and the window is placed again for it then.
+    frameKnown_ = !frame.isNull();
+    if (const QScreen* screen = this->screen())
+        placeOnScreen(*screen, frame);
+    // Once the move that brought the window onto another screen has landed, and on the screen
+    // it is on then.
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::followScreen,
+            Qt::QueuedConnection);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
-    // A window manager frames the window only once it is on the screen; the first frame other
-    // than the one the window was placed for places it again.
-    if (shownBefore_ && !frameKnown_ && frameOf(*this) != placedFor_) {
-        frameKnown_ = true;
-        placeOnScreen(frameOf(*this));
-    }
+    noticeFrame();
+}
+
+void MainWindow::noticeFrame() {
+    if (!shownBefore_ || frameKnown_ || frameOf(*this) == placedFor_)
+        return;
+    frameKnown_ = true;
+    if (const QScreen* screen = this->screen())
+        placeOnScreen(*screen, frameOf(*this));
 }
 
 void MainWindow::afterEvent() {
@@ -141,18 +171,18 @@ void MainWindow::switchTimer(TimerId id, TimerWatch::Change change) {
     const bool started = change == TimerWatch::Change::Started;
     if (id == TimerId::Tmr1) {
         if (started)
-            tmr1_.start(monotonicMs(), game_.Tmr1.Interval());
+            tmr1_.start(clock_(), game_.Tmr1.Interval());
         else
             tmr1_.stop();
     } else if (started) {
-        timers_[static_cast<std::size_t>(id)].start(game_.timer(id).Interval());
+        timers_[static_cast<std::size_t>(id)]->start(game_.timer(id).Interval());
     } else {
-        timers_[static_cast<std::size_t>(id)].stop();
+        timers_[static_cast<std::size_t>(id)]->stop();
     }
 }
 
 void MainWindow::catchUpTmr1() {
-    if (const std::int64_t due = tmr1_.take(monotonicMs()); due > 0)
+    if (const std::int64_t due = tmr1_.take(clock_()); due > 0)
         deliverTmr1Ticks(game_, due);
 }
 

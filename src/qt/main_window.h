@@ -15,17 +15,26 @@
 #include <QWidget>
 
 #include <array>
+#include <cstdint>
+#include <functional>
 
 namespace mj::qt {
 
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    // Creates the window object and runs its load event; the window is not shown yet.
-    MainWindow();
+    // Milliseconds on a clock that never goes back; the window counts the ticks of its
+    // fastest timer on it.
+    using MonotonicClock = std::function<std::int64_t()>;
+    static std::int64_t steadyClockMs();
+
+    // Creates the window object and runs its load event, and places the window on the screen
+    // a new window opens on; the window is not shown yet.
+    explicit MainWindow(MonotonicClock clock = steadyClockMs);
 
     const Frmmahjongg& game() const { return game_; }
     Frmmahjongg& game() { return game_; }
+    const MinimalStandard& randomSource() const { return random_; }
     Canvas& canvas() { return *canvas_; }
     const Canvas& canvas() const { return *canvas_; }
     QPushButton& button(ButtonId id) { return *buttons_[static_cast<std::size_t>(id)]; }
@@ -51,8 +60,13 @@ class MainWindow : public QWidget {
     void showButtons();
     // Where the focused button is hidden, the button shown in its place takes the focus.
     void passFocusOn();
-    // Chooses the zoom and the position for the window's screen and a frame of these margins.
-    void placeOnScreen(const QMargins& frame);
+    // Chooses the zoom and the position on a screen for a frame of these margins.
+    void placeOnScreen(const QScreen& screen, const QMargins& frame);
+    // The window is placed once more when the window manager's frame first shows up, at a move
+    // or when it is shown again, and never after.
+    void noticeFrame();
+    // Put on a screen of another scale, the window takes that screen's zoom.
+    void followScreen();
     void setZoom(int zoom);
     // Tmr1 never wakes the program: just before any other event, every Tmr1 tick that fell
     // due since the last one is delivered, counted on a monotonic clock.
@@ -64,13 +78,15 @@ class MainWindow : public QWidget {
     Pictures pictures_;
     Canvas* canvas_;
     std::array<PushButton*, kButtons> buttons_{};
-    std::array<QTimer, kTimers> timers_; // Tmr1's is never started
+    // Tmr2 to Tmr5, named after them; Tmr1 has none.
+    std::array<QTimer*, kTimers> timers_{};
+    MonotonicClock clock_;
     TickCatchUp tmr1_;
     TimerWatch watch_;
     ViewState shown_;    // what the screen shows, or is about to once the canvas repaints
     QMargins placedFor_; // the frame the window was last placed for
     bool shownBefore_ = false;
-    bool frameKnown_ = false;
+    bool frameKnown_ = false; // placed for the window manager's frame
 };
 
 } // namespace mj::qt

@@ -1,5 +1,7 @@
 #include "qt/push_button.h"
 
+#include "qt/device_pixels.h"
+
 #include <QApplication>
 #include <QFontMetrics>
 #include <QKeyEvent>
@@ -40,8 +42,7 @@ PushButton::PushButton(const Button& design, std::span<const char* const> captio
 }
 
 void PushButton::setZoom(int zoom) {
-    setGeometry(rect_.Left / kTwipsPerPixel * zoom, rect_.Top / kTwipsPerPixel * zoom,
-                rect_.Width / kTwipsPerPixel * zoom, rect_.Height / kTwipsPerPixel * zoom);
+    setGeometry(deviceRect(rect_, zoom));
     setStyleSheet(styleFor(face_, zoom));
     // Every caption of the button in one size, so that none jumps when the caption changes;
     // a caption too wide for the button is set in a smaller size.

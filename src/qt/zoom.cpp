@@ -1,7 +1,9 @@
 #include "qt/zoom.h"
 
-#include "window/frmmahjongg.h"
+#include "qt/device_pixels.h"
 
+#include <QCursor>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QSize>
 
@@ -15,8 +17,17 @@ namespace {
 double askedFactor = 1.0;
 
 QSize frameSize(int zoom, const QMargins& frame) {
-    return {Frmmahjongg::ClientWidth / kTwipsPerPixel * zoom + frame.left() + frame.right(),
-            Frmmahjongg::ClientHeight / kTwipsPerPixel * zoom + frame.top() + frame.bottom()};
+    return clientSize(zoom).grownBy(frame);
+}
+
+bool fits(const QSize& size, const QRect& available) {
+    return size.width() <= available.width() && size.height() <= available.height();
+}
+
+// The position along one side that puts `length` at `wanted`, moved inside [start, start +
+// room) where it fits, and to `start` where it does not.
+int heldInside(int wanted, int length, int start, int room) {
+    return length > room ? start : std::clamp(wanted, start, start + room - length);
 }
 
 } // namespace
@@ -33,16 +44,39 @@ double screenScale(const QScreen& screen) {
     return askedFactor * screen.logicalDotsPerInch() / 96.0;
 }
 
+QScreen* screenForNewWindow() {
+    if (QScreen* underPointer = QGuiApplication::screenAt(QCursor::pos()))
+        return underPointer;
+    return QGuiApplication::primaryScreen();
+}
+
+int zoomFor(const QRect& available, const QMargins& frame, double scale) {
+    // A scale a hair below a half, as a dpi of 143.99 gives, rounds up with it.
+    const int nearest = static_cast<int>(std::floor(scale + 0.5 + 1e-3));
+    for (int zoom = std::max(1, nearest); zoom > 1; --zoom)
+        if (fits(frameSize(zoom, frame), available))
+            return zoom;
+    return 1;
+}
+
 Placement placeWindow(const QRect& available, const QMargins& frame, double scale) {
-    // A scale a hair above a whole number is that number.
-    const int most = std::max(1, static_cast<int>(std::ceil(scale - 1e-6)));
-    for (int zoom = most; zoom >= 1; --zoom) {
-        const QSize size = frameSize(zoom, frame);
-        if (size.width() <= available.width() && size.height() <= available.height())
-            return {zoom, available.topLeft() + QPoint((available.width() - size.width()) / 2,
-                                                       (available.height() - size.height()) / 2)};
-    }
-    return {1, available.topLeft()};
+    const int zoom = zoomFor(available, frame, scale);
+    const QSize size = frameSize(zoom, frame);
+    if (!fits(size, available))
+        return {zoom, available.topLeft()};
+    return {zoom, available.topLeft() + QPoint((available.width() - size.width()) / 2,
+                                               (available.height() - size.height()) / 2)};
+}
+
+Placement placeOnNewScreen(const QRect& available, const QMargins& frame, double scale,
+                           QPoint centre) {
+    const int zoom = zoomFor(available, frame, scale);
+    const QSize size = frameSize(zoom, frame);
+    return {zoom,
+            {heldInside(centre.x() - size.width() / 2, size.width(), available.left(),
+                        available.width()),
+             heldInside(centre.y() - size.height() / 2, size.height(), available.top(),
+                        available.height())}};
 }
 
 } // namespace mj::qt

@@ -1,7 +1,7 @@
 // Runs the GUI tests inside one QApplication, on Qt's offscreen platform unless
 // QT_QPA_PLATFORM names another. The offscreen platform gets the screens of
-// offscreen_screens.json, the first of them the primary screen; the window takes over Qt's
-// scaling as the game does.
+// offscreen_screens.json, the first of them by name the primary screen, and the pointer starts
+// on the screen at the origin; the window takes over Qt's scaling as the game does.
 #include "qt/zoom.h"
 
 #include <QApplication>

@@ -1,13 +1,19 @@
 #include "gui/shown_window.h"
+#include "platform/virtual_clock.h"
+#include "support/board_builder.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace {
@@ -143,6 +149,89 @@ TEST_F(Window, ADoubleClickIsTwoClicks) {
         EXPECT_EQ(click.at(0).value<EventResult>(), (EventResult{EventResult::Kind::Tile, 75}));
 }
 
+// A press and a release at a position with a fraction, as a compositor that scales the window
+// or a fine pointer gives it, count in the pixel the position lies in: a fraction is never
+// rounded into the neighbouring pixel, nor into the window from outside it.
+TEST_F(Window, AFractionalPositionCountsInThePixelItLiesIn) {
+    using Kind = EventResult::Kind;
+    window.game().Imgtile1[75].Enabled = true;
+    window.game().Imgtile1[76].Enabled = true;
+    struct Case {
+        QPointF at;
+        std::optional<EventResult> click; // none: no click at all
+    };
+    const Case cases[] = {
+        {{111.6, 148}, EventResult{Kind::Tile, 75}}, // tile 75's last pixel column
+        {{111.999, 148}, EventResult{Kind::Tile, 75}},
+        {{112.0, 148}, EventResult{Kind::Tile, 76}},
+        {{0.0, 150}, EventResult{}}, // the ground
+        {{-0.4, 150}, std::nullopt}, // left of the window
+        {{5, -0.4}, std::nullopt},   // above it
+        {{783.6, 592.6}, EventResult{}},
+        {{784.0, 300}, std::nullopt},
+        {{300, 593.0}, std::nullopt},
+    };
+    QWidget& canvas = window.canvas();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.at.x()) + "," + std::to_string(c.at.y()));
+        QSignalSpy ran(&window, &mj::qt::MainWindow::eventRan);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent event(type, c.at, canvas.mapToGlobal(c.at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                              Qt::NoModifier);
+            QApplication::sendEvent(&canvas, &event);
+        }
+        if (!c.click) {
+            EXPECT_TRUE(ran.isEmpty());
+        } else {
+            ASSERT_EQ(ran.size(), 1);
+            EXPECT_EQ(ran.takeFirst().at(0).value<EventResult>(), *c.click);
+        }
+    }
+}
+
+// The names of the window's timers that are running, each checked not to be the 2 ms one.
+std::vector<std::string> runningTimers(const mj::qt::MainWindow& window) {
+    std::vector<std::string> names;
+    for (const QTimer* timer : window.findChildren<QTimer*>())
+        if (timer->isActive()) {
+            EXPECT_GT(timer->interval(), window.game().Tmr1.Interval())
+                << timer->objectName().toStdString() << " wakes the window every 2 ms";
+            names.push_back(timer->objectName().toStdString());
+        }
+    std::ranges::sort(names);
+    return names;
+}
+
+// The cause of an idle window that does not wake: in each state only the timers whose ticks
+// change what shows run, and none ticks every 2 ms; the 2 ms ticks are caught up on before
+// each event instead.
+TEST_F(Window, EachStateRunsOnlyTheTimersItNeeds) {
+    using Names = std::vector<std::string>;
+    EXPECT_EQ(runningTimers(window), Names{}) << "before Start";
+    QTest::mouseClick(&window.button(ButtonId::Cmdstart), Qt::LeftButton);
+    EXPECT_EQ(runningTimers(window), (Names{"Tmr2", "Tmr5"})) << "running: the clock and bonus";
+    QTest::mouseClick(&window.button(ButtonId::Cmdpause), Qt::LeftButton);
+    EXPECT_EQ(runningTimers(window), Names{}) << "paused";
+    QTest::mouseClick(&window.button(ButtonId::Cmdpause), Qt::LeftButton);
+    EXPECT_EQ(runningTimers(window), (Names{"Tmr2", "Tmr5"})) << "resumed";
+
+    // Played to the end on the window's own handlers, with a virtual clock for the pairs.
+    mj::Frmmahjongg& game = window.game();
+    mj::VirtualClock clock(game);
+    for (const auto& [a, b] : mj::testing::makeClearable(game)) {
+        for (const int slot : {a, b}) {
+            const mj::Image& tile = game.Imgtile1[mj::board::idx(slot)];
+            mj::clickAt(game, tile.Left + 240, tile.Top + 300);
+            clock.sync();
+        }
+        clock.advance(1200);
+    }
+    window.afterEvent();
+    ASSERT_TRUE(game.Cmdnew.Visible);
+    EXPECT_EQ(runningTimers(window), Names{}) << "game over";
+}
+
 // An idle window does nothing the player can see while it waits, nor when a click on the
 // green background brings the ticks that fell due.
 TEST_F(Window, AnIdleWindowPaintsNothingWhileItWaits) {
@@ -197,6 +286,28 @@ TEST(RandomTicks, MakeTheDealDependOnTheTimeBeforeStart) {
     EXPECT_NE(shortWait, longWait);
     EXPECT_NE(shortWait, withoutTicks);
     EXPECT_NE(longWait, withoutTicks);
+}
+
+// The window counts the 2 ms ticks on a monotonic clock: N ms after the timer was switched on,
+// whatever events came between, the random source has moved on by exactly N / 2 steps, no
+// more and no fewer.
+TEST(RandomTicks, AreCaughtUpExactlyOnTheMonotonicClock) {
+    std::int64_t now = 100000;
+    mj::qt::MainWindow window([&now] { return now; }); // switches the timer on
+    const std::int64_t switchedOn = now;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const mj::MinimalStandard atSwitchOn = window.randomSource();
+    for (const int ms : {0, 1, 1, 1, 5, 2, 3, 997, 1000, 0, 2, 61, 30001}) {
+        now += ms;
+        QTest::mouseClick(&window.canvas(), Qt::LeftButton, {}, QPoint(5, 150)); // the ground
+        mj::MinimalStandard expected = atSwitchOn;
+        const auto steps = static_cast<std::uint64_t>((now - switchedOn) / 2);
+        if (steps > 0)
+            expected.skip(steps);
+        ASSERT_EQ(window.randomSource().state(), expected.state())
+            << (now - switchedOn) << " ms after the switch-on";
+    }
 }
 
 } // namespace

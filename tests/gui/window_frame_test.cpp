@@ -1,12 +1,9 @@
 #include "gui/shown_window.h"
 
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 namespace {
 
@@ -95,55 +92,6 @@ TEST_F(WindowFrame, SetsItsTextAtTheFinerPixelsOfAPlatformThatScales) {
         // The screen's own pixels get the text at their size again.
         window.canvas().repaint();
         EXPECT_EQ(grab(), before);
-    }
-}
-
-QScreen* screenNamed(const char* name) {
-    for (QScreen* screen : QGuiApplication::screens())
-        if (screen->name() == QLatin1String(name))
-            return screen;
-    return nullptr;
-}
-
-// Each screen of offscreen_screens.json, with the offscreen platform's frame of 2 pixels
-// around the window.
-TEST(WindowPlacement, OpensAtTheLargestZoomThatFitsEachScreen) {
-    struct Case {
-        const char* screen;
-        int zoom;
-        QPoint frameTopLeft;
-    };
-    const Case cases[] = {
-        {"a-2560x1440", 1, {886, 421}},
-        {"b-1920x1080-144dpi", 1, {2560 + 566, 241}},
-        {"c-3840x2160-144dpi", 2, {4480 + 1134, 485}},
-        {"d-800x480", 1, {8320, 0}},
-        {"e-1280x1024-192dpi", 1, {9120 + 246, 213}},
-    };
-    if (!screenNamed(cases[0].screen))
-        GTEST_SKIP() << "needs the offscreen platform with the screens of offscreen_screens.json";
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.screen);
-        QScreen* screen = screenNamed(c.screen);
-        ASSERT_NE(screen, nullptr);
-        auto window = std::make_unique<mj::qt::MainWindow>();
-        // Put on the screen as Qt would put a window there; it then places itself.
-        window->move(screen->geometry().topLeft());
-        window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        EXPECT_EQ(window->screen(), screen);
-        EXPECT_EQ(window->zoom(), c.zoom);
-        EXPECT_EQ(window->size(), QSize(784, 593) * c.zoom);
-        EXPECT_EQ(window->frameGeometry().topLeft(), c.frameTopLeft);
-        EXPECT_EQ(window->frameGeometry().size(), QSize(784, 593) * c.zoom + QSize(4, 4));
-
-        // The mouse reaches the tile under the zoomed pixel.
-        window->game().Imgtile1[75].Enabled = true;
-        QSignalSpy ran(window.get(), &mj::qt::MainWindow::eventRan);
-        QTest::mouseClick(&window->canvas(), Qt::LeftButton, {}, QPoint(81, 129) * c.zoom);
-        ASSERT_EQ(ran.size(), 1);
-        EXPECT_EQ(ran.takeFirst().at(0).value<mj::EventResult>(),
-                  (mj::EventResult{mj::EventResult::Kind::Tile, 75}));
     }
 }
 
