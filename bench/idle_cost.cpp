@@ -7,9 +7,8 @@
 // rectangles of the countdown and the clock with a number: what the platform itself costs
 // for each repaint.
 // Usage: idle_cost [SECONDS], each state and each floor measured that long (30 s unless given).
-#include "platform/virtual_clock.h"
 #include "qt/main_window.h"
-#include "support/board_builder.h"
+#include "support/dealt_game.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -87,21 +86,12 @@ void press(mj::qt::MainWindow& window, mj::ButtonId id) {
     QTest::mouseClick(&window.button(id), Qt::LeftButton);
 }
 
-// Plays the dealt game to its end on the window's own handlers, with a virtual clock for
-// the pair timers, then lets the window catch up on the screen and its Qt timers.
+// Plays the dealt game to its end, then lets the window catch up on the screen and its Qt
+// timers.
 bool playToTheEnd(mj::qt::MainWindow& window) {
-    mj::Frmmahjongg& game = window.game();
-    mj::VirtualClock clock(game);
-    for (const auto& [a, b] : mj::testing::makeClearable(game)) {
-        for (const int slot : {a, b}) {
-            const mj::Image& tile = game.Imgtile1[mj::board::idx(slot)];
-            mj::clickAt(game, tile.Left + 240, tile.Top + 300);
-            clock.sync();
-        }
-        clock.advance(1200); // the pair shows, then goes
-    }
+    const bool ended = mj::testing::playToTheEnd(window.game());
     window.afterEvent();
-    return game.tilesleft == 0 && game.Cmdnew.Visible;
+    return ended;
 }
 
 // A bare window that paints a number in each rectangle it is asked to repaint.

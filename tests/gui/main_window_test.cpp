@@ -1,6 +1,5 @@
 #include "gui/shown_window.h"
-#include "platform/virtual_clock.h"
-#include "support/board_builder.h"
+#include "support/dealt_game.h"
 
 #include <QApplication>
 #include <QDir>
@@ -216,19 +215,8 @@ TEST_F(Window, EachStateRunsOnlyTheTimersItNeeds) {
     QTest::mouseClick(&window.button(ButtonId::Cmdpause), Qt::LeftButton);
     EXPECT_EQ(runningTimers(window), (Names{"Tmr2", "Tmr5"})) << "resumed";
 
-    // Played to the end on the window's own handlers, with a virtual clock for the pairs.
-    mj::Frmmahjongg& game = window.game();
-    mj::VirtualClock clock(game);
-    for (const auto& [a, b] : mj::testing::makeClearable(game)) {
-        for (const int slot : {a, b}) {
-            const mj::Image& tile = game.Imgtile1[mj::board::idx(slot)];
-            mj::clickAt(game, tile.Left + 240, tile.Top + 300);
-            clock.sync();
-        }
-        clock.advance(1200);
-    }
+    ASSERT_TRUE(mj::testing::playToTheEnd(window.game()));
     window.afterEvent();
-    ASSERT_TRUE(game.Cmdnew.Visible);
     EXPECT_EQ(runningTimers(window), Names{}) << "game over";
 }
 

@@ -44,6 +44,10 @@ class DealtGame {
     VirtualClock clock{w};
 };
 
+// Plays the game just dealt in window `w` to its end, pair by pair through the click rule, on
+// the window's own handlers with a virtual clock for the pairs' timers; whether it ended.
+bool playToTheEnd(Frmmahjongg& w);
+
 // The names of the dump lines that differ, leaving out the loop counter, whose value a
 // finished loop leaves is nobody's concern, and the random scratch that Tmr1 draws into.
 std::set<std::string> changedLines(const std::string& before, const std::string& after);
