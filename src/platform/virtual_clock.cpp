@@ -1,6 +1,6 @@
 #include "platform/virtual_clock.h"
 
-#include "window/click_rule.h"
+#include "window/timer_delivery.h"
 
 namespace mj {
 

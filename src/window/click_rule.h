@@ -1,9 +1,8 @@
-// How the window hands a mouse click, a mnemonic key or a timer tick to its handlers.
+// How the window hands a mouse click or a mnemonic key to its handlers.
 #pragma once
 
 #include "window/drawing_order.h"
 
-#include <cstdint>
 #include <optional>
 
 namespace mj {
@@ -29,11 +28,5 @@ EventResult clickButton(Frmmahjongg& w, ButtonId id);
 
 // Alt+letter: clicks the shown button whose caption has that mnemonic, if there is one.
 EventResult pressMnemonic(Frmmahjongg& w, char letter);
-
-// Runs a timer's tick handler.
-void deliverTick(Frmmahjongg& w, TimerId id);
-
-// Delivers `count` Tmr1 ticks, 1 or more, that fall due with no other event between them.
-void deliverTmr1Ticks(Frmmahjongg& w, std::int64_t count);
 
 } // namespace mj
