@@ -66,6 +66,9 @@ EventResult clickAt(Frmmahjongg& w, int x, int y) {
 }
 
 EventResult clickButton(Frmmahjongg& w, ButtonId id) {
+    // A click queued while the button was shown may arrive after a handler hid it.
+    if (const Button& b = w.button(id); !b.Visible || !b.Enabled)
+        return {};
     switch (id) {
     case ButtonId::Cmdstart:
         w.Cmdstart_Click();

@@ -19,11 +19,11 @@ struct EventResult {
     friend constexpr bool operator==(EventResult, EventResult) = default;
 };
 
-// A left click at a point of the client area: the control on top takes it, and only a
-// button or an enabled tile acts on it. No click is passed to a control beneath.
+// A left click at a point of the client area: the control on top takes it, and only an
+// enabled button or tile acts on it. No click is passed to a control beneath.
 EventResult clickAt(Frmmahjongg& w, int x, int y);
 
-// Runs a button's click handler.
+// Runs a button's click handler, if the button is shown and enabled; else does nothing.
 EventResult clickButton(Frmmahjongg& w, ButtonId id);
 
 // Alt+letter: clicks the shown button whose caption has that mnemonic, if there is one.
