@@ -29,7 +29,7 @@ bool shownAt(const Frmmahjongg& w, ControlRef ref, int x, int y) {
 } // namespace
 
 std::optional<ControlRef> controlAt(const Frmmahjongg& w, int x, int y) {
-    if (x < 0 || y < 0 || x >= Frmmahjongg::ClientWidth || y >= Frmmahjongg::ClientHeight)
+    if (!inClientArea(x, y))
         return std::nullopt;
     // The drawing order with the buttons first, since they lie above everything else.
     static const std::vector<ControlRef> order = [] {

@@ -7,6 +7,11 @@
 
 namespace mj {
 
+// Whether a point, in twips, lies in the client area.
+constexpr bool inClientArea(int x, int y) {
+    return x >= 0 && y >= 0 && x < Frmmahjongg::ClientWidth && y < Frmmahjongg::ClientHeight;
+}
+
 // The topmost shown control whose rectangle holds the point (in twips), or none when the
 // point lies outside the client area or on no control.
 std::optional<ControlRef> controlAt(const Frmmahjongg& w, int x, int y);

@@ -29,6 +29,20 @@ struct ClickRule : ::testing::Test {
     }
 };
 
+// The client area is 784 x 593 pixels of 15 twips, from (0, 0).
+TEST(ClientArea, EndsAtItsLastTwipOnEachSide) {
+    struct Case {
+        int x, y;
+        bool inside;
+    };
+    const Case cases[] = {
+        {0, 0, true},   {11759, 8894, true}, {-1, 0, false},
+        {0, -1, false}, {11760, 0, false},   {0, 8895, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(mj::inClientArea(c.x, c.y), c.inside) << c.x << ", " << c.y;
+}
+
 TEST_F(ClickRule, TheTopmostShownControlTakesTheClick) {
     struct Case {
         const char* what;
