@@ -28,16 +28,13 @@ void VirtualClock::deliver(TimerId id, std::int64_t count) {
         deliverTick(*handlers_, id);
 }
 
-bool VirtualClock::sync() {
-    bool switched = false;
-    watch_.sync(window_, [this, &switched](TimerId id, TimerWatch::Change change) {
+void VirtualClock::sync() {
+    watch_.sync(window_, [this](TimerId id, TimerWatch::Change change) {
         const auto i = static_cast<std::size_t>(id);
         on_[i] = change == TimerWatch::Change::Started;
         if (on_[i])
             due_[i] = now_ + window_.timer(id).Interval();
-        switched = true;
     });
-    return switched;
 }
 
 std::size_t VirtualClock::nextOtherTick(std::int64_t until) const {

@@ -29,9 +29,8 @@ class VirtualClock {
     std::int64_t now() const { return now_; }
 
     // Takes note of the timers an event handler switched on or off at the current time.
-    // Call it after every event that the clock did not deliver itself. Returns whether any
-    // was.
-    bool sync();
+    // Call it after every event that the clock did not deliver itself.
+    void sync();
 
     // Moves the clock on by `ms`, delivering each tick that falls due up to the new time,
     // which must not pass kLatestMs.
