@@ -19,7 +19,7 @@ class VirtualClock {
     using Deliver = std::function<void(TimerId, std::int64_t count)>;
 
     // Starts at 0 ms with the timers the window was created with; the ticks are handed to
-    // `deliver`, by default the window's tick handlers.
+    // the window's tick handlers, or to `deliver`.
     explicit VirtualClock(Frmmahjongg& window);
     VirtualClock(const Frmmahjongg& window, Deliver deliver);
 
@@ -39,11 +39,8 @@ class VirtualClock {
   private:
     // The next tick of Tmr2 to Tmr5 due by `until`, or kTimers when there is none.
     std::size_t nextOtherTick(std::int64_t until) const;
-    // To the window's handlers, or to `deliver_` when the clock was given one.
-    void deliver(TimerId id, std::int64_t count);
 
     const Frmmahjongg& window_;
-    Frmmahjongg* handlers_ = nullptr;
     Deliver deliver_;
     TimerWatch watch_;
     std::int64_t now_ = 0;
