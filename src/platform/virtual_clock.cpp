@@ -1,6 +1,6 @@
 #include "platform/virtual_clock.h"
 
-#include "window/click_rule.h"
+#include "window/timer_delivery.h"
 
 namespace mj {
 
@@ -10,34 +10,26 @@ constexpr std::size_t kTmr1 = static_cast<std::size_t>(TimerId::Tmr1);
 
 } // namespace
 
-VirtualClock::VirtualClock(Frmmahjongg& window) : window_(window), handlers_(&window) {
-    sync();
-}
+VirtualClock::VirtualClock(Frmmahjongg& window)
+    : VirtualClock(window, [handlers = &window](TimerId id, std::int64_t count) {
+          if (id == TimerId::Tmr1)
+              deliverTmr1Ticks(*handlers, count);
+          else
+              deliverTick(*handlers, id);
+      }) {}
 
 VirtualClock::VirtualClock(const Frmmahjongg& window, Deliver deliver)
     : window_(window), deliver_(std::move(deliver)) {
     sync();
 }
 
-void VirtualClock::deliver(TimerId id, std::int64_t count) {
-    if (!handlers_)
-        deliver_(id, count);
-    else if (id == TimerId::Tmr1)
-        deliverTmr1Ticks(*handlers_, count);
-    else
-        deliverTick(*handlers_, id);
-}
-
-bool VirtualClock::sync() {
-    bool switched = false;
-    watch_.sync(window_, [this, &switched](TimerId id, TimerWatch::Change change) {
+void VirtualClock::sync() {
+    watch_.sync(window_, [this](TimerId id, TimerWatch::Change change) {
         const auto i = static_cast<std::size_t>(id);
         on_[i] = change == TimerWatch::Change::Started;
         if (on_[i])
             due_[i] = now_ + window_.timer(id).Interval();
-        switched = true;
     });
-    return switched;
 }
 
 std::size_t VirtualClock::nextOtherTick(std::int64_t until) const {
@@ -60,7 +52,7 @@ void VirtualClock::advance(std::int64_t ms) {
             now_ = due_[kTmr1] + (count - 1) * interval;
             due_[kTmr1] = now_ + interval;
             // Tmr1's handler switches no timer, so the tick found next stays next.
-            deliver(TimerId::Tmr1, count);
+            deliver_(TimerId::Tmr1, count);
             continue;
         }
         if (next == kTimers)
@@ -68,7 +60,7 @@ void VirtualClock::advance(std::int64_t ms) {
         now_ = due_[next];
         const auto id = static_cast<TimerId>(next);
         due_[next] += window_.timer(id).Interval();
-        deliver(id, 1);
+        deliver_(id, 1);
         sync();
         next = nextOtherTick(target);
     }

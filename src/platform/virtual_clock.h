@@ -19,7 +19,7 @@ class VirtualClock {
     using Deliver = std::function<void(TimerId, std::int64_t count)>;
 
     // Starts at 0 ms with the timers the window was created with; the ticks are handed to
-    // `deliver`, by default the window's tick handlers.
+    // the window's tick handlers, or to `deliver`.
     explicit VirtualClock(Frmmahjongg& window);
     VirtualClock(const Frmmahjongg& window, Deliver deliver);
 
@@ -29,9 +29,8 @@ class VirtualClock {
     std::int64_t now() const { return now_; }
 
     // Takes note of the timers an event handler switched on or off at the current time.
-    // Call it after every event that the clock did not deliver itself. Returns whether any
-    // was.
-    bool sync();
+    // Call it after every event that the clock did not deliver itself.
+    void sync();
 
     // Moves the clock on by `ms`, delivering each tick that falls due up to the new time,
     // which must not pass kLatestMs.
@@ -40,11 +39,8 @@ class VirtualClock {
   private:
     // The next tick of Tmr2 to Tmr5 due by `until`, or kTimers when there is none.
     std::size_t nextOtherTick(std::int64_t until) const;
-    // To the window's handlers, or to `deliver_` when the clock was given one.
-    void deliver(TimerId id, std::int64_t count);
 
     const Frmmahjongg& window_;
-    Frmmahjongg* handlers_ = nullptr;
     Deliver deliver_;
     TimerWatch watch_;
     std::int64_t now_ = 0;

@@ -1,6 +1,7 @@
 #include "qt/main_window.h"
 
 #include "qt/zoom.h"
+#include "window/timer_delivery.h"
 
 #include <QIcon>
 #include <QScreen>

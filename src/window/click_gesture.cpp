@@ -4,14 +4,6 @@
 
 namespace mj {
 
-namespace {
-
-bool inClientArea(int x, int y) {
-    return x >= 0 && y >= 0 && x < Frmmahjongg::ClientWidth && y < Frmmahjongg::ClientHeight;
-}
-
-} // namespace
-
 void ClickGesture::press(const Frmmahjongg& w, int x, int y) {
     pressed_ = inClientArea(x, y);
     pressedOn_ = controlAt(w, x, y);

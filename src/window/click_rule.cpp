@@ -1,6 +1,7 @@
 #include "window/click_rule.h"
 
 #include <cctype>
+#include <cstdint>
 #include <vector>
 
 namespace mj {
@@ -28,7 +29,7 @@ bool shownAt(const Frmmahjongg& w, ControlRef ref, int x, int y) {
 } // namespace
 
 std::optional<ControlRef> controlAt(const Frmmahjongg& w, int x, int y) {
-    if (x < 0 || y < 0 || x >= Frmmahjongg::ClientWidth || y >= Frmmahjongg::ClientHeight)
+    if (!inClientArea(x, y))
         return std::nullopt;
     // The drawing order with the buttons first, since they lie above everything else.
     static const std::vector<ControlRef> order = [] {
@@ -65,6 +66,9 @@ EventResult clickAt(Frmmahjongg& w, int x, int y) {
 }
 
 EventResult clickButton(Frmmahjongg& w, ButtonId id) {
+    // A click queued while the button was shown may arrive after a handler hid it.
+    if (const Button& b = w.button(id); !b.Visible || !b.Enabled)
+        return {};
     switch (id) {
     case ButtonId::Cmdstart:
         w.Cmdstart_Click();
@@ -90,33 +94,6 @@ EventResult pressMnemonic(Frmmahjongg& w, char letter) {
             return clickButton(w, id);
     }
     return {};
-}
-
-void deliverTick(Frmmahjongg& w, TimerId id) {
-    switch (id) {
-    case TimerId::Tmr1:
-        w.Tmr1_Timer();
-        break;
-    case TimerId::Tmr2:
-        w.Tmr2_Timer();
-        break;
-    case TimerId::Tmr3:
-        w.Tmr3_Timer();
-        break;
-    case TimerId::Tmr4:
-        w.Tmr4_Timer();
-        break;
-    case TimerId::Tmr5:
-        w.Tmr5_Timer();
-        break;
-    }
-}
-
-void deliverTmr1Ticks(Frmmahjongg& w, std::int64_t count) {
-    // Exact only because Tmr1's handler draws one value and nothing reads it before the next
-    // event: the ticks before the last one are the random source moved on by one step each.
-    w.randomSkip(static_cast<std::uint64_t>(count - 1));
-    w.Tmr1_Timer();
 }
 
 } // namespace mj

@@ -1,12 +1,16 @@
-// How the window hands a mouse click, a mnemonic key or a timer tick to its handlers.
+// How the window hands a mouse click or a mnemonic key to its handlers.
 #pragma once
 
 #include "window/drawing_order.h"
 
-#include <cstdint>
 #include <optional>
 
 namespace mj {
+
+// Whether a point, in twips, lies in the client area.
+constexpr bool inClientArea(int x, int y) {
+    return x >= 0 && y >= 0 && x < Frmmahjongg::ClientWidth && y < Frmmahjongg::ClientHeight;
+}
 
 // The topmost shown control whose rectangle holds the point (in twips), or none when the
 // point lies outside the client area or on no control.
@@ -20,20 +24,14 @@ struct EventResult {
     friend constexpr bool operator==(EventResult, EventResult) = default;
 };
 
-// A left click at a point of the client area: the control on top takes it, and only a
-// button or an enabled tile acts on it. No click is passed to a control beneath.
+// A left click at a point of the client area: the control on top takes it, and only an
+// enabled button or tile acts on it. No click is passed to a control beneath.
 EventResult clickAt(Frmmahjongg& w, int x, int y);
 
-// Runs a button's click handler.
+// Runs a button's click handler, if the button is shown and enabled; else does nothing.
 EventResult clickButton(Frmmahjongg& w, ButtonId id);
 
 // Alt+letter: clicks the shown button whose caption has that mnemonic, if there is one.
 EventResult pressMnemonic(Frmmahjongg& w, char letter);
-
-// Runs a timer's tick handler.
-void deliverTick(Frmmahjongg& w, TimerId id);
-
-// Delivers `count` Tmr1 ticks, 1 or more, that fall due with no other event between them.
-void deliverTmr1Ticks(Frmmahjongg& w, std::int64_t count);
 
 } // namespace mj

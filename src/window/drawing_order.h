@@ -22,6 +22,9 @@ enum class ControlKind {
     CornerPiece,    // Imgvvak
 };
 
+// How many kinds there are: CornerPiece is the last.
+inline constexpr std::size_t kControlKinds = static_cast<std::size_t>(ControlKind::CornerPiece) + 1;
+
 struct ControlRef {
     ControlKind kind;
     int index = 0; // ButtonId, TimerId or LabelId, or the element's index in its array
@@ -39,26 +42,44 @@ const Image* imageOf(const Frmmahjongg& w, ControlRef ref);
 // kind's images start instead of a branch on every control's kind.
 class ImageLookup {
   public:
-    explicit ImageLookup(const Frmmahjongg& w)
-        : first_{nullptr,
-                 nullptr,
-                 nullptr,
-                 nullptr,
-                 &w.Imgpause,
-                 w.Imgtile1.data(),
-                 w.Imgtmalli.data(),
-                 w.Imgvarjo1.data(),
-                 w.Imgpr.data(),
-                 w.Imgvar.data(),
-                 w.Imgvvak.data()} {}
+    explicit ImageLookup(const Frmmahjongg& w) {
+        for (std::size_t k = 0; k < kControlKinds; ++k)
+            first_[k] = firstImage(w, static_cast<ControlKind>(k));
+    }
     const Image* operator()(ControlRef ref) const {
         const Image* first = first_[static_cast<std::size_t>(ref.kind)];
         return first ? first + ref.index : nullptr;
     }
 
   private:
-    static_assert(static_cast<int>(ControlKind::CornerPiece) == 10);
-    std::array<const Image*, 11> first_; // by ControlKind
+    // The first image of the array a kind names, or nullptr for a kind that is no image. No
+    // default case, so that the compiler asks for the images of every new kind.
+    static constexpr const Image* firstImage(const Frmmahjongg& w, ControlKind kind) {
+        switch (kind) {
+        case ControlKind::Button:
+        case ControlKind::Timer:
+        case ControlKind::Line:
+        case ControlKind::Label:
+            return nullptr;
+        case ControlKind::Pause:
+            return &w.Imgpause;
+        case ControlKind::Tile:
+            return w.Imgtile1.data();
+        case ControlKind::FaceTemplate:
+            return w.Imgtmalli.data();
+        case ControlKind::CornerTemplate:
+            return w.Imgvarjo1.data();
+        case ControlKind::RightEdge:
+            return w.Imgpr.data();
+        case ControlKind::BottomEdge:
+            return w.Imgvar.data();
+        case ControlKind::CornerPiece:
+            return w.Imgvvak.data();
+        }
+        return nullptr;
+    }
+
+    std::array<const Image*, kControlKinds> first_; // by ControlKind
 };
 
 } // namespace mj

@@ -7,7 +7,7 @@ namespace mj {
 
 ViewState ViewState::of(const Frmmahjongg& w) {
     ViewState v;
-    v.assign(w);
+    v.refresh(w);
     return v;
 }
 
@@ -24,10 +24,6 @@ std::array<std::span<const Image>, 7> allImages(const Frmmahjongg& w) {
 }
 
 } // namespace
-
-void ViewState::assign(const Frmmahjongg& w) {
-    refresh(w);
-}
 
 ViewState::Changes ViewState::refresh(const Frmmahjongg& w) {
     Changes changes;

@@ -34,8 +34,6 @@ struct ViewState {
     bool line = false;
 
     static ViewState of(const Frmmahjongg& w);
-    // The same as `*this = of(w)`, reusing what the state has allocated.
-    void assign(const Frmmahjongg& w);
     friend bool operator==(const ViewState&, const ViewState&) = default;
 
     // What an update of the state found: where, in twips, the window looks different (for

@@ -1,6 +1,7 @@
 #include "platform/virtual_clock.h"
 #include "script/dump.h"
 #include "support/board_rules.h"
+#include "window/timer_delivery.h"
 
 #include <gtest/gtest.h>
 

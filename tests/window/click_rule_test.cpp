@@ -1,6 +1,10 @@
+#include "script/dump.h"
 #include "window/click_rule.h"
 
 #include <gtest/gtest.h>
+
+#include <span>
+#include <string>
 
 namespace {
 
@@ -24,6 +28,20 @@ struct ClickRule : ::testing::Test {
         return mj::clickAt(w, x, y);
     }
 };
+
+// The client area is 784 x 593 pixels of 15 twips, from (0, 0).
+TEST(ClientArea, EndsAtItsLastTwipOnEachSide) {
+    struct Case {
+        int x, y;
+        bool inside;
+    };
+    const Case cases[] = {
+        {0, 0, true},   {11759, 8894, true}, {-1, 0, false},
+        {0, -1, false}, {11760, 0, false},   {0, 8895, false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(mj::inClientArea(c.x, c.y), c.inside) << c.x << ", " << c.y;
+}
 
 TEST_F(ClickRule, TheTopmostShownControlTakesTheClick) {
     struct Case {
@@ -94,6 +112,89 @@ TEST_F(ClickRule, ASmallCapStillTakesItsPiecesWholeSquare) {
     const mj::Image& piece = w.Imgvvak[129];
     EXPECT_EQ(mj::controlAt(w, piece.Left + piece.Width - 1, piece.Top),
               (ControlRef{ControlKind::CornerPiece, 129}));
+}
+
+// Each button in the state in which the game shows it, and what shows that its handler ran.
+struct ButtonCase {
+    ButtonId id;
+    void (*reach)(mj::Frmmahjongg&);
+    bool (*ran)(const mj::Frmmahjongg&);
+};
+
+void idle(mj::Frmmahjongg&) {}
+void playing(mj::Frmmahjongg& w) {
+    w.Cmdstart_Click();
+}
+// The last pair is gone: the board empty and the countdown stopped.
+void gameOver(mj::Frmmahjongg& w) {
+    w.Cmdstart_Click();
+    for (const std::span<mj::Image> images :
+         {std::span<mj::Image>(w.Imgtile1), std::span<mj::Image>(w.Imgpr),
+          std::span<mj::Image>(w.Imgvar), std::span<mj::Image>(w.Imgvvak)})
+        for (mj::Image& image : images)
+            image.Visible = false;
+    w.tilesleft = 0;
+    w.Tmr2.setEnabled(false);
+    w.peliloppu();
+}
+
+const ButtonCase kButtonCases[] = {
+    {ButtonId::Cmdstart, idle, [](const mj::Frmmahjongg& w) { return w.Cmdquit.Visible; }},
+    {ButtonId::Cmdquit, playing, [](const mj::Frmmahjongg& w) { return w.Cmdstart.Visible; }},
+    {ButtonId::Cmdpause, playing, [](const mj::Frmmahjongg& w) { return w.paused == 1; }},
+    {ButtonId::Cmdnew, gameOver, [](const mj::Frmmahjongg& w) { return w.Cmdstart.Visible; }},
+};
+
+// However a click reaches a button, a queued one among them, only a shown and enabled button
+// acts on it; any other leaves the window as it was.
+TEST(ButtonClicks, OnlyAShownEnabledButtonRunsItsHandler) {
+    enum class State { Hidden, Disabled, Ready };
+    for (const ButtonCase& c : kButtonCases)
+        for (const State state : {State::Hidden, State::Disabled, State::Ready}) {
+            SCOPED_TRACE(std::string(mj::buttonName(c.id)) + " " +
+                         (state == State::Hidden     ? "hidden"
+                          : state == State::Disabled ? "disabled"
+                                                     : "shown and enabled"));
+            mj::MinimalStandard rng;
+            mj::Frmmahjongg w(rng);
+            w.Form_Load();
+            c.reach(w);
+            mj::Button& button = w.button(c.id);
+            ASSERT_TRUE(button.Visible && button.Enabled);
+            ASSERT_FALSE(c.ran(w));
+            button.Visible = state != State::Hidden;
+            button.Enabled = state != State::Disabled;
+            const std::string before = mj::dump(w, 0);
+            const EventResult result = mj::clickButton(w, c.id);
+            if (state == State::Ready) {
+                EXPECT_EQ(result, (EventResult{Kind::Button, static_cast<int>(c.id)}));
+                EXPECT_TRUE(c.ran(w));
+            } else {
+                EXPECT_EQ(result, EventResult{});
+                EXPECT_EQ(mj::dump(w, 0), before);
+            }
+        }
+}
+
+// A disabled button still lies on top where it is shown: a mouse click there reaches nothing
+// beneath it, and neither the click nor its mnemonic runs it.
+TEST(ButtonClicks, ADisabledShownButtonTakesTheClickAndDoesNothing) {
+    for (const ButtonCase& c : kButtonCases) {
+        SCOPED_TRACE(mj::buttonName(c.id));
+        mj::MinimalStandard rng;
+        mj::Frmmahjongg w(rng);
+        w.Form_Load();
+        c.reach(w);
+        mj::Button& button = w.button(c.id);
+        button.Enabled = false;
+        const std::string before = mj::dump(w, 0);
+        const int x = button.Left + button.Width / 2, y = button.Top + button.Height / 2;
+        EXPECT_EQ(mj::controlAt(w, x, y),
+                  (ControlRef{ControlKind::Button, static_cast<int>(c.id)}));
+        EXPECT_EQ(mj::clickAt(w, x, y), EventResult{});
+        EXPECT_EQ(mj::pressMnemonic(w, button.mnemonic()), EventResult{});
+        EXPECT_EQ(mj::dump(w, 0), before);
+    }
 }
 
 TEST(Mnemonics, ClickOnlyShownButtons) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <set>
+#include <span>
 #include <utility>
 
 namespace {
@@ -57,6 +58,41 @@ TEST(DrawingOrder, StacksTheLayersOfTheBoard) {
     EXPECT_LT(positionOf({ControlKind::Tile, 149}), positionOf({ControlKind::Tile, 75}));
     EXPECT_LT(positionOf({ControlKind::CornerPiece, 128}),
               positionOf({ControlKind::CornerPiece, 0}));
+}
+
+// Each kind of image names its own array of the window, from its first element to its last;
+// the other kinds name no image.
+TEST(ImageOf, MapsEachKindToItsOwnArray) {
+    mj::MinimalStandard rng;
+    const mj::Frmmahjongg w(rng);
+    struct Case {
+        ControlKind kind;
+        std::span<const mj::Image> images; // empty: no image
+    };
+    const Case cases[] = {
+        {ControlKind::Button, {}},
+        {ControlKind::Timer, {}},
+        {ControlKind::Line, {}},
+        {ControlKind::Label, {}},
+        {ControlKind::Pause, std::span(&w.Imgpause, 1)},
+        {ControlKind::Tile, w.Imgtile1},
+        {ControlKind::FaceTemplate, w.Imgtmalli},
+        {ControlKind::CornerTemplate, w.Imgvarjo1},
+        {ControlKind::RightEdge, w.Imgpr},
+        {ControlKind::BottomEdge, w.Imgvar},
+        {ControlKind::CornerPiece, w.Imgvvak},
+    };
+    ASSERT_EQ(std::size(cases), mj::kControlKinds);
+    for (const Case& c : cases) {
+        const int last = c.images.empty() ? 0 : static_cast<int>(c.images.size()) - 1;
+        EXPECT_EQ(mj::imageOf(w, {c.kind, 0}), c.images.empty() ? nullptr : &c.images.front())
+            << static_cast<int>(c.kind);
+        EXPECT_EQ(mj::imageOf(w, {c.kind, last}), c.images.empty() ? nullptr : &c.images.back())
+            << static_cast<int>(c.kind);
+    }
+    // Every control of the window is of a kind the lookup's table holds.
+    for (const ControlRef ref : mj::drawingOrder())
+        EXPECT_LT(static_cast<std::size_t>(ref.kind), mj::kControlKinds);
 }
 
 } // namespace

@@ -1,4 +1,4 @@
-#include "window/click_rule.h"
+#include "window/timer_delivery.h"
 #include "window/view_state.h"
 
 #include <gtest/gtest.h>
