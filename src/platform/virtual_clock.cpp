@@ -4,22 +4,7 @@
 
 namespace mj {
 
-namespace {
-
-constexpr std::size_t kTmr1 = static_cast<std::size_t>(TimerId::Tmr1);
-
-} // namespace
-
-VirtualClock::VirtualClock(Frmmahjongg& window)
-    : VirtualClock(window, [handlers = &window](TimerId id, std::int64_t count) {
-          if (id == TimerId::Tmr1)
-              deliverTmr1Ticks(*handlers, count);
-          else
-              deliverTick(*handlers, id);
-      }) {}
-
-VirtualClock::VirtualClock(const Frmmahjongg& window, Deliver deliver)
-    : window_(window), deliver_(std::move(deliver)) {
+VirtualClock::VirtualClock(Frmmahjongg& window) : window_(window) {
     sync();
 }
 
@@ -41,30 +26,12 @@ std::size_t VirtualClock::nextOtherTick(std::int64_t until) const {
 }
 
 void VirtualClock::advance(std::int64_t ms) {
-    const std::int64_t target = now_ + ms;
-    std::size_t next = nextOtherTick(target);
-    for (;;) {
-        const std::int64_t until = next == kTimers ? target : due_[next];
-        // Tmr1's ticks up to and including that instant come first, as one batch.
-        if (on_[kTmr1] && due_[kTmr1] <= until) {
-            const std::int64_t interval = window_.timer(TimerId::Tmr1).Interval();
-            const std::int64_t count = (until - due_[kTmr1]) / interval + 1;
-            now_ = due_[kTmr1] + (count - 1) * interval;
-            due_[kTmr1] = now_ + interval;
-            // Tmr1's handler switches no timer, so the tick found next stays next.
-            deliver_(TimerId::Tmr1, count);
-            continue;
-        }
-        if (next == kTimers)
-            break;
-        now_ = due_[next];
-        const auto id = static_cast<TimerId>(next);
-        due_[next] += window_.timer(id).Interval();
-        deliver_(id, 1);
-        sync();
-        next = nextOtherTick(target);
-    }
-    now_ = target;
+    advance(ms, [this](TimerId id, std::int64_t count) {
+        if (id == TimerId::Tmr1)
+            deliverTmr1Ticks(window_, count);
+        else
+            deliverTick(window_, id);
+    });
 }
 
 } // namespace mj

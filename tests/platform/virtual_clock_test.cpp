@@ -22,12 +22,26 @@ struct ClockFixture : ::testing::Test {
     mj::Frmmahjongg w{rng};
     std::vector<std::pair<std::int64_t, TimerId>> ticks;
     std::function<void(TimerId)> onTick = [](TimerId) {};
-    mj::VirtualClock clock{w, [this](TimerId id, std::int64_t count) {
-                               const std::int64_t interval = w.timer(id).Interval();
-                               for (std::int64_t k = count - 1; k >= 0; --k)
-                                   ticks.emplace_back(clock.now() - k * interval, id);
-                               onTick(id);
-                           }};
+
+    // The virtual clock on `w`, its deliveries recorded in `ticks`.
+    class RecordingClock {
+      public:
+        explicit RecordingClock(ClockFixture& f) : f_(f) {}
+        std::int64_t now() const { return clock_.now(); }
+        void sync() { clock_.sync(); }
+        void advance(std::int64_t ms) {
+            clock_.advance(ms, [this](TimerId id, std::int64_t count) {
+                const std::int64_t interval = f_.w.timer(id).Interval();
+                for (std::int64_t k = count - 1; k >= 0; --k)
+                    f_.ticks.emplace_back(clock_.now() - k * interval, id);
+                f_.onTick(id);
+            });
+        }
+
+      private:
+        ClockFixture& f_;
+        mj::VirtualClock clock_{f_.w};
+    } clock{*this};
 
     std::vector<std::int64_t> ticksOf(TimerId id) const {
         std::vector<std::int64_t> times;
@@ -282,20 +296,21 @@ TEST(BatchedClock, StaysExactNearTwoToTheSixtyTwoMilliseconds) {
     mj::Frmmahjongg w(random);
     std::vector<std::pair<TimerId, std::int64_t>> deliveries;
     std::vector<std::int64_t> at;
-    mj::VirtualClock clock(w, [&](TimerId id, std::int64_t count) {
+    mj::VirtualClock clock(w);
+    const auto record = [&](TimerId id, std::int64_t count) {
         deliveries.emplace_back(id, count);
         at.push_back(clock.now());
         if (id == TimerId::Tmr1)
             mj::deliverTmr1Ticks(w, count);
-    });
-    clock.advance(kFar - 1001);
+    };
+    clock.advance(kFar - 1001, record);
     ASSERT_EQ(deliveries.size(), 1u);
     EXPECT_EQ(deliveries[0].second, kFar / 2 - 501);
     EXPECT_EQ(at[0], kFar - 1002);
 
     w.Tmr3.setEnabled(true);
     clock.sync();
-    clock.advance(1001);
+    clock.advance(1001, record);
     EXPECT_EQ(clock.now(), kFar);
     const std::vector<std::pair<TimerId, std::int64_t>> rest = {{TimerId::Tmr1, 250},
                                                                 {TimerId::Tmr3, 1},
