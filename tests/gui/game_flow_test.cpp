@@ -28,7 +28,7 @@ struct GameFlow : mj::testing::ShownWindow {
     EventResult mnemonic(Qt::Key key) {
         QSignalSpy ran(&window, &mj::qt::MainWindow::eventRan);
         QTest::keyClick(&window, key, Qt::AltModifier);
-        if (!ran.wait(1000))
+        if (!ran.wait(mj::testing::kPatience))
             return {};
         return ran.takeFirst().at(0).value<EventResult>();
     }
@@ -55,7 +55,7 @@ TEST_F(GameFlow, AMouseClickOnStartDealsAndTheClockRuns) {
     EXPECT_EQ(window.button(ButtonId::Cmdpause).text(),
               QStringLiteral("&Pause (-250 points / +15 sec)"));
     // The Qt timers run the game's clock (998 ms) and countdown (50 ms).
-    EXPECT_TRUE(QTest::qWaitFor([&] { return game().seconds >= 1; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return game().seconds >= 1; }, mj::testing::kPatience));
     EXPECT_LT(game().bonus, 1000);
     EXPECT_EQ(game().Lbltime4.Caption, mj::secondsDisplay(game().seconds));
 }
@@ -104,7 +104,8 @@ TEST_F(GameFlow, TheRunningGameShowsWhiteTilesAndTheGameLabels) {
     const QImage idle = grab();
     const int paints = window.canvas().paintCount();
     ASSERT_EQ(mnemonic(Qt::Key_S), buttonRan(ButtonId::Cmdstart));
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > paints; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > paints; },
+                                mj::testing::kPatience));
     const QImage screen = grab();
     QDir().mkpath(QStringLiteral("artifacts"));
     screen.save(QStringLiteral("artifacts/running-game.png"));

@@ -30,7 +30,8 @@ struct Keyboard : mj::testing::ShownWindow {
     EventResult mnemonic(Qt::Key key) {
         QSignalSpy ran(&window, &mj::qt::MainWindow::eventRan);
         QTest::keyClick(window.windowHandle(), key, Qt::AltModifier);
-        return ran.wait(1000) ? ran.takeFirst().at(0).value<EventResult>() : EventResult{};
+        return ran.wait(mj::testing::kPatience) ? ran.takeFirst().at(0).value<EventResult>()
+                                                : EventResult{};
     }
     std::optional<ButtonId> focused() {
         for (int b = 0; b < mj::kButtons; ++b)
@@ -112,7 +113,7 @@ TEST_F(Keyboard, AFocusedButtonKeepsItsFaceAndShowsTheFocusInItsFrame) {
     key(Qt::Key_Tab);
     key(Qt::Key_Tab); // back on Pause, by the keyboard
     ASSERT_EQ(focused(), ButtonId::Cmdpause);
-    QTest::qWait(50);
+    deliverWaitingEvents();
     const QImage screen = grab();
     const QRect pause = window.button(ButtonId::Cmdpause).geometry();
     const QRect quit = window.button(ButtonId::Cmdquit).geometry();

@@ -85,7 +85,7 @@ TEST_F(Window, AltAndALetterClicksTheShownButtonOnly) {
     QTest::keyClick(&window, Qt::Key_Q, Qt::AltModifier); // Quit is hidden
     QTest::keyClick(&window, Qt::Key_S, Qt::AltModifier);
     // A push button's mnemonic clicks it with a short animation.
-    ASSERT_TRUE(ran.wait(1000));
+    ASSERT_TRUE(ran.wait(mj::testing::kPatience));
     ASSERT_EQ(ran.size(), 1);
     EXPECT_EQ(ran.takeFirst().at(0).value<EventResult>(),
               (EventResult{EventResult::Kind::Button, static_cast<int>(ButtonId::Cmdstart)}));
@@ -223,8 +223,9 @@ TEST_F(Window, EachStateRunsOnlyTheTimersItNeeds) {
 // An idle window does nothing the player can see while it waits, nor when a click on the
 // green background brings the ticks that fell due.
 TEST_F(Window, AnIdleWindowPaintsNothingWhileItWaits) {
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > 0; }, 5000));
-    QTest::qWait(100); // the first screen may come in more than one paint
+    using mj::testing::kPatience;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > 0; }, kPatience));
+    deliverWaitingEvents(); // the first screen may come in more than one paint
     const int paints = window.canvas().paintCount();
     ASSERT_TRUE(window.game().Tmr1.Enabled());
     QTest::qWait(300);

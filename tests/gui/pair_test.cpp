@@ -80,10 +80,11 @@ TEST_F(PairOnScreen, AMatchedPairShowsYellowAndIsGoneHalfASecondLater) {
     }
 
     const int paints = window.canvas().paintCount();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return game().tilesleft == 148; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return game().tilesleft == 148; }, mj::testing::kPatience));
     EXPECT_FALSE(game().Imgtile1[idx(a)].Visible);
     EXPECT_FALSE(game().Imgtile1[idx(b)].Visible);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > paints; }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return window.canvas().paintCount() > paints; },
+                                mj::testing::kPatience));
     const QImage removed = grab();
     for (const int s : {a, b})
         EXPECT_EQ(wrongPixelsOver(removed, s), 0) << "where tile " << s << " stood";

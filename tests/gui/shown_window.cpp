@@ -2,6 +2,7 @@
 
 #include "qt/pictures.h"
 
+#include <QCoreApplication>
 #include <QTest>
 
 namespace mj::testing {
@@ -11,6 +12,17 @@ using board::idx;
 ShownWindow::ShownWindow() {
     window.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+}
+
+void ShownWindow::deliverWaitingEvents() {
+    for (int passes = 0; passes < 100; ++passes) {
+        const int paints = window.canvas().paintCount();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        QCoreApplication::sendPostedEvents();
+        if (window.canvas().paintCount() == paints)
+            return;
+    }
 }
 
 QImage ShownWindow::grab() {

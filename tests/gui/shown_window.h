@@ -13,11 +13,18 @@
 
 namespace mj::testing {
 
+// How long a GUI test waits for what must come, in milliseconds: long enough for the slowest
+// machine, as a wait that is met returns at once.
+inline constexpr int kPatience = 30000;
+
 class ShownWindow : public ::testing::Test {
   protected:
     ShownWindow();
 
     const Frmmahjongg& game() const { return window.game(); }
+    // Delivers every event already waiting, the repaints asked for among them, and what those
+    // bring in turn, until a pass paints nothing more.
+    void deliverWaitingEvents();
     // The client area as it is on the screen.
     QImage grab();
     // The topmost control on a pixel, as the click rule sees it.

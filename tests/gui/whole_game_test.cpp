@@ -28,7 +28,8 @@ TEST_F(WholeGameOnScreen, PlaysToTheGameOverScreen) {
         clickTile(a);
         clickTile(b);
         ASSERT_TRUE(game.Tmr3.Enabled()) << a << " and " << b << " should match";
-        ASSERT_TRUE(QTest::qWaitFor([&] { return game.tilesleft == left - 2; }, 2000));
+        ASSERT_TRUE(
+            QTest::qWaitFor([&] { return game.tilesleft == left - 2; }, mj::testing::kPatience));
     }
     ASSERT_EQ(game.tilesleft, 0);
 

@@ -17,7 +17,8 @@ TEST_F(WindowFrame, ResizingShowsMoreGreenOrCutsTheLayoutOff) {
     const QImage before = grab();
 
     window.resize(1000, 700);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(1000, 700); }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window.size() == QSize(1000, 700); }, mj::testing::kPatience));
     const QImage larger = grab();
     ASSERT_EQ(larger.size(), QSize(1000, 700));
     EXPECT_EQ(larger.copy(0, 0, 784, 593), before);
@@ -26,7 +27,8 @@ TEST_F(WindowFrame, ResizingShowsMoreGreenOrCutsTheLayoutOff) {
     EXPECT_EQ(window.canvas().geometry(), QRect(0, 0, 784, 593));
 
     window.resize(500, 400);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window.size() == QSize(500, 400); }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window.size() == QSize(500, 400); }, mj::testing::kPatience));
     const QImage smaller = grab();
     ASSERT_EQ(smaller.size(), QSize(500, 400));
     EXPECT_EQ(smaller, before.copy(0, 0, 500, 400));
