@@ -1,8 +1,10 @@
 #include "qt/main_window.h"
 
+#include "qt/pointer_buttons.h"
 #include "qt/zoom.h"
 #include "window/timer_delivery.h"
 
+#include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
 #include <QWindow>
@@ -40,6 +42,14 @@ std::array<ButtonId, kButtons> tabOrder(const Frmmahjongg& game) {
 QMargins frameOf(const QWidget& window) {
     const QWindow* handle = window.windowHandle();
     return handle ? handle->frameMargins() : QMargins();
+}
+
+// The screen that holds the centre of the window's frame, if any. A platform that tells no
+// window its position (Wayland) tells which screen the window is on instead.
+const QScreen* screenHolding(const QWidget& window) {
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return window.screen();
+    return QGuiApplication::screenAt(window.frameGeometry().center());
 }
 
 } // namespace
@@ -85,6 +95,9 @@ MainWindow::MainWindow(MonotonicClock clock)
         connect(timer, &QTimer::timeout, this, [this, id] { tick(id); });
         timers_[static_cast<std::size_t>(t)] = timer;
     }
+    moveEnd_.setSingleShot(true);
+    moveEnd_.setInterval(kMoveEndsAfterMs);
+    connect(&moveEnd_, &QTimer::timeout, this, &MainWindow::followScreen);
 
     game_.Form_Load();
     shown_ = ViewState::of(game_);
@@ -102,20 +115,39 @@ MainWindow::MainWindow(MonotonicClock clock)
 void MainWindow::placeOnScreen(const QScreen& screen, const QMargins& frame) {
     const Placement placement = placeWindow(screen.availableGeometry(), frame, screenScale(screen));
     placedFor_ = frame;
+    place(placement, frame);
+}
+
+void MainWindow::place(const Placement& placement, const QMargins& frame) {
     setZoom(placement.zoom);
-    move(placement.topLeft);
+    if (!windowHandle()) {
+        // Not on the screen yet: placed by its frame, so that the window manager, framing it,
+        // moves the window inside the frame and the window hears of the frame at once.
+        resize(canvas_->size());
+        move(placement.topLeft);
+        return;
+    }
+    setGeometry(QRect(placement.topLeft + QPoint(frame.left(), frame.top()), canvas_->size()));
+}
+
+void MainWindow::followSoon() {
+    if (shownBefore_)
+        moveEnd_.start();
 }
 
 void MainWindow::followScreen() {
-    const QScreen* screen = this->screen();
+    if (aMouseButtonIsHeld()) { // the drag goes on
+        moveEnd_.start();
+        return;
+    }
+    const QScreen* screen = screenHolding(*this);
     if (!screen)
         return;
-    const Placement placement = placeOnNewScreen(screen->availableGeometry(), frameOf(*this),
+    const QMargins frame = frameOf(*this);
+    const Placement placement = placeOnNewScreen(screen->availableGeometry(), frame,
                                                  screenScale(*screen), frameGeometry().center());
-    if (placement.zoom == zoom())
-        return;
-    setZoom(placement.zoom);
-    move(placement.topLeft);
+    if (placement.zoom != zoom())
+        place(placement, frame);
 }
 
 void MainWindow::setZoom(int zoom) {
@@ -124,7 +156,6 @@ void MainWindow::setZoom(int zoom) {
     canvas_->setZoom(zoom);
     for (PushButton* push : buttons_)
         push->setZoom(zoom);
-    resize(canvas_->size());
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
@@ -140,15 +171,14 @@ void MainWindow::showEvent(QShowEvent* event) {
     frameKnown_ = !frame.isNull();
     if (const QScreen* screen = this->screen())
         placeOnScreen(*screen, frame);
-    // Once the move that brought the window onto another screen has landed, and on the screen
-    // it is on then.
-    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::followScreen,
-            Qt::QueuedConnection);
+    // Where the platform tells of no moves, a change of screen is one.
+    connect(windowHandle(), &QWindow::screenChanged, this, &MainWindow::followSoon);
 }
 
 void MainWindow::moveEvent(QMoveEvent* event) {
     QWidget::moveEvent(event);
     noticeFrame();
+    followSoon();
 }
 
 void MainWindow::noticeFrame() {

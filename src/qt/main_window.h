@@ -20,6 +20,8 @@
 
 namespace mj::qt {
 
+struct Placement;
+
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
@@ -45,6 +47,11 @@ class MainWindow : public QWidget {
     // what changed on the screen.
     void afterEvent();
 
+    // Whether the window waits for a move to end, to take the zoom of the screen it ends on.
+    bool followingAMove() const { return moveEnd_.isActive(); }
+    // How long the window must stay where it was put before the move counts as ended.
+    static constexpr int kMoveEndsAfterMs = 150;
+
   signals:
     // What each click or key reached: a button's handler, a tile's or nothing.
     void eventRan(mj::EventResult result);
@@ -62,10 +69,18 @@ class MainWindow : public QWidget {
     void passFocusOn();
     // Chooses the zoom and the position on a screen for a frame of these margins.
     void placeOnScreen(const QScreen& screen, const QMargins& frame);
+    // The zoom, and the position of the frame, in one step: the window manager never sees the
+    // window at its new size in its old place, where its centre may lie on another screen.
+    void place(const Placement& placement, const QMargins& frame);
     // The window is placed once more when the window manager's frame first shows up, at a move
     // or when it is shown again, and never after.
     void noticeFrame();
-    // Put on a screen of another scale, the window takes that screen's zoom.
+    // Put on a screen whose zoom differs, the window takes that screen's zoom, once the move
+    // has ended: when the window has stayed put for a moment and no mouse button is held (a
+    // drag of the title bar holds one). The screen is the one that holds the window's centre
+    // then, not one it passed on the way; where the centre lies on no screen, the window
+    // stays as it is.
+    void followSoon();
     void followScreen();
     void setZoom(int zoom);
     // Tmr1 never wakes the program: just before any other event, every Tmr1 tick that fell
@@ -80,6 +95,7 @@ class MainWindow : public QWidget {
     std::array<PushButton*, kButtons> buttons_{};
     // Tmr2 to Tmr5, named after them; Tmr1 has none.
     std::array<QTimer*, kTimers> timers_{};
+    QTimer moveEnd_; // runs from a move until it has ended
     MonotonicClock clock_;
     TickCatchUp tmr1_;
     TimerWatch watch_;

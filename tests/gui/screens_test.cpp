@@ -1,5 +1,6 @@
 // The window on the several screens of offscreen_screens.json: the primary screen is not the
 // one at the origin, and the screens differ in size and scale.
+#include "gui/shown_window.h"
 #include "qt/main_window.h"
 
 #include <QCursor>
@@ -17,6 +18,7 @@
 namespace {
 
 using mj::EventResult;
+using mj::testing::kPatience;
 
 QScreen* screenNamed(const char* name) {
     for (QScreen* screen : QGuiApplication::screens())
@@ -45,6 +47,12 @@ struct Screens : ::testing::Test {
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
         return window;
+    }
+
+    // Waits until the window has seen a move and has answered it, once the move has ended.
+    static void awaitMoveAnswered(const mj::qt::MainWindow& window) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window.followingAMove(); }, kPatience));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !window.followingAMove(); }, kPatience));
     }
 
   private:
@@ -124,10 +132,9 @@ TEST_F(Screens, TheWindowTakesTheZoomOfEachScreenItIsMovedTo) {
         QScreen* screen = screenNamed(s.screen);
         ASSERT_NE(screen, nullptr);
         window->move(s.frameTopLeft);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->screen() == screen; }, 2000));
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->zoom() == s.zoom; }, 2000));
-        QTest::qWait(20);
+        awaitMoveAnswered(*window);
         EXPECT_EQ(window->screen(), screen);
+        EXPECT_EQ(window->zoom(), s.zoom);
         EXPECT_EQ(window->size(), QSize(784, 593) * s.zoom);
         // A new zoom keeps the window on its screen; a move between screens of one scale
         // changes nothing but the screen.
@@ -150,7 +157,7 @@ TEST_F(Screens, TheWindowIsPlacedForItsFrameOnceAndNeverAfter) {
         window.show(); // a change of flags hides a window
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
         window.move(window.pos() + QPoint(2, 2));
-        QTest::qWait(20);
+        awaitMoveAnswered(window);
     };
     // Where the player put it, give or take the moves of the window manager.
     const auto leftAt = [](const mj::qt::MainWindow& window, QPoint put) {
@@ -181,6 +188,26 @@ TEST_F(Screens, TheWindowIsPlacedForItsFrameOnceAndNeverAfter) {
         reframe(window, false);
         EXPECT_TRUE(leftAt(window, {50, 60})) << "placed again without its frame";
     }
+}
+
+// A window whose centre lies on no screen keeps its zoom and its place, however little of it
+// the screen that it overlaps last holds: h, with i below it and j right of it, leave a gap
+// below j and right of i.
+TEST_F(Screens, AWindowWhoseCentreIsOnNoScreenStaysAsItIs) {
+    QScreen* h = screenNamed("h-3840x2160-192dpi");
+    QScreen* below = screenNamed("i-1920x1080-below-h");
+    ASSERT_NE(h, nullptr);
+    ASSERT_NE(below, nullptr);
+    QCursor::setPos(h->geometry().center());
+    const auto window = openWindow();
+    ASSERT_EQ(window->zoom(), 2);
+    const QPoint put(16800 + 1714, 1705);
+    window->move(put);
+    awaitMoveAnswered(*window);
+    ASSERT_EQ(QGuiApplication::screenAt(window->frameGeometry().center()), nullptr);
+    EXPECT_EQ(window->screen(), below) << "the platform's own choice for a centre on no screen";
+    EXPECT_EQ(window->zoom(), 2);
+    EXPECT_EQ(window->frameGeometry(), QRect(put, frameAtZoom(2)));
 }
 
 } // namespace
