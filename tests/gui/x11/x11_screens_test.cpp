@@ -82,7 +82,14 @@ class ZoomChanges : public QObject {
 
 class OnX11 : public ::testing::Test {
   protected:
-    // Skips unless the X server has exactly these monitors, the first the primary one.
+    // Skips unless the X server has exactly these monitors, the first the primary one; opens
+    // the window on the first.
+    void openOn(std::initializer_list<Monitor> monitors) {
+        needMonitors(monitors);
+        if (!IsSkipped() && !HasFatalFailure())
+            open(monitors.begin()->name);
+    }
+
     void needMonitors(std::initializer_list<Monitor> monitors) {
         if (QGuiApplication::platformName() != QLatin1String("xcb"))
             GTEST_SKIP() << "needs an X server laid out by x11/on_x_server.sh";
@@ -195,11 +202,7 @@ class OnX11 : public ::testing::Test {
 // Xft.dpi 144: both screens at 150 %. A gives zoom 2; B gives zoom 1, as zoom 2 does not fit.
 class X11TwoScreens : public OnX11 {
   protected:
-    void SetUp() override {
-        needMonitors({{"A", {0, 0, 3840, 2160}}, {"B", {3840, 0, 1920, 1080}}});
-        if (!IsSkipped() && !HasFatalFailure())
-            open("A");
-    }
+    void SetUp() override { openOn({{"A", {0, 0, 3840, 2160}}, {"B", {3840, 0, 1920, 1080}}}); }
 };
 
 // A move by the window manager, as another program asks for it: the window's left edge put at
@@ -258,11 +261,7 @@ TEST_F(X11TwoScreens, ADragOfTheTitleBarEndsOnTheScreenThatHoldsTheCentre) {
 // Xft.dpi 192, 200 %: B, 1366 x 768, has room for zoom 1 only.
 class X11SmallScreen : public OnX11 {
   protected:
-    void SetUp() override {
-        needMonitors({{"A", {0, 0, 3840, 2160}}, {"B", {3840, 0, 1366, 768}}});
-        if (!IsSkipped() && !HasFatalFailure())
-            open("A");
-    }
+    void SetUp() override { openOn({{"A", {0, 0, 3840, 2160}}, {"B", {3840, 0, 1366, 768}}}); }
 };
 
 TEST_F(X11SmallScreen, ADragOfTheTitleBarEndsOnTheScreenThatHoldsTheCentre) {
@@ -287,11 +286,9 @@ TEST_F(X11SmallScreen, ADragOfTheTitleBarEndsOnTheScreenThatHoldsTheCentre) {
 class X11Gap : public OnX11 {
   protected:
     void SetUp() override {
-        needMonitors({{"A", {0, 0, 3840, 2160}},
-                      {"B", {0, 2160, 1920, 1080}},
-                      {"C", {3840, 0, 1920, 1080}}});
-        if (!IsSkipped() && !HasFatalFailure())
-            open("A");
+        openOn({{"A", {0, 0, 3840, 2160}},
+                {"B", {0, 2160, 1920, 1080}},
+                {"C", {3840, 0, 1920, 1080}}});
     }
 };
 
