@@ -190,6 +190,26 @@ class OnX11 : public ::testing::Test {
         }
     }
 
+    // Drags the window from A at zoom 2 onto B at zoom 1 and back, `rounds` times, each drag
+    // ending with the centre `past` pixels beyond A's right edge, on the far side.
+    void dragAcrossAndBack(int rounds, int past) {
+        for (int round = 0; round < rounds; ++round) {
+            SCOPED_TRACE("round " + std::to_string(round));
+            dragTitleBar(kRightOfA + past - frame().center().x(), "B", 1);
+            dragTitleBar(kRightOfA - past - frame().center().x(), "A", 2);
+        }
+    }
+    static constexpr int kRightOfA = 3840;
+
+    // Puts the client area's top-left corner at `at`, as another program asks the window
+    // manager to.
+    ::testing::AssertionResult moveClientTo(QPoint at) {
+        return moveAndSettle([&] {
+            xdotool({QStringLiteral("windowmove"), QString::number(window->winId()),
+                     QString::number(at.x()), QString::number(at.y())});
+        });
+    }
+
     void TearDown() override {
         if (window)
             window->canvas().removeEventFilter(&zoomChanges);
@@ -231,10 +251,7 @@ TEST_F(X11TwoScreens, AMoveEndsOnTheScreenThatHoldsTheCentre) {
         SCOPED_TRACE(std::string(s.what) + ", at x " + std::to_string(s.x));
         const int zoomBefore = window->zoom();
         zoomChanges.count = 0;
-        ASSERT_TRUE(moveAndSettle([&] {
-            xdotool({QStringLiteral("windowmove"), QString::number(window->winId()),
-                     QString::number(s.x), QStringLiteral("185")});
-        }));
+        ASSERT_TRUE(moveClientTo({s.x, 185}));
         EXPECT_EQ(nameOf(screenOfCentre()), s.endsOn);
         EXPECT_EQ(window->zoom(), s.zoom);
         EXPECT_EQ(zoomChanges.count, s.zoom == zoomBefore ? 0 : 1);
@@ -249,13 +266,7 @@ TEST_F(X11TwoScreens, AMoveEndsOnTheScreenThatHoldsTheCentre) {
 // Drags that end with the centre just past the edge between the screens, each way, again and
 // again.
 TEST_F(X11TwoScreens, ADragOfTheTitleBarEndsOnTheScreenThatHoldsTheCentre) {
-    for (int round = 0; round < 3; ++round) {
-        SCOPED_TRACE("round " + std::to_string(round));
-        // From A at zoom 2 to a centre 60 pixels into B.
-        dragTitleBar(3840 + 60 - frame().center().x(), "B", 1);
-        // From B at zoom 1 to a centre 60 pixels back on A.
-        dragTitleBar(3840 - 60 - frame().center().x(), "A", 2);
-    }
+    dragAcrossAndBack(3, 60);
 }
 
 // Xft.dpi 192, 200 %: B, 1366 x 768, has room for zoom 1 only.
@@ -268,16 +279,9 @@ TEST_F(X11SmallScreen, ADragOfTheTitleBarEndsOnTheScreenThatHoldsTheCentre) {
     ASSERT_EQ(window->zoom(), 2);
     // Up against A's top edge, so that the centre lies level with B.
     const int titleBar = window->geometry().top() - frame().top();
-    ASSERT_TRUE(moveAndSettle([&] {
-        xdotool({QStringLiteral("windowmove"), QString::number(window->winId()),
-                 QStringLiteral("1000"), QString::number(titleBar)});
-    }));
+    ASSERT_TRUE(moveClientTo({1000, titleBar}));
     ASSERT_LT(frame().center().y(), 768);
-    for (int round = 0; round < 2; ++round) {
-        SCOPED_TRACE("round " + std::to_string(round));
-        dragTitleBar(3840 + 40 - frame().center().x(), "B", 1);
-        dragTitleBar(3840 - 40 - frame().center().x(), "A", 2);
-    }
+    dragAcrossAndBack(2, 40);
 }
 
 // An L of screens: A, B below it and C right of it. A window whose centre lies in the gap
@@ -296,10 +300,7 @@ TEST_F(X11Gap, AWindowWhoseCentreIsOnNoScreenStaysAsItIs) {
     ASSERT_EQ(window->zoom(), 2);
     const QPoint put(1714, 1705); // the frame's top-left corner
     const QPoint client = put + window->geometry().topLeft() - frame().topLeft();
-    ASSERT_TRUE(moveAndSettle([&] {
-        xdotool({QStringLiteral("windowmove"), QString::number(window->winId()),
-                 QString::number(client.x()), QString::number(client.y())});
-    }));
+    ASSERT_TRUE(moveClientTo(client));
     EXPECT_EQ(screenOfCentre(), nullptr);
     EXPECT_EQ(window->zoom(), 2);
     EXPECT_EQ(frame().topLeft(), put);
